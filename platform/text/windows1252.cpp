@@ -1,0 +1,83 @@
+#include "platform/text/windows1252.h"
+
+#include <array>
+
+namespace platform {
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the others equal their byte.
+constexpr std::array<char32_t, 32> highControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? highControls[byte - 0x80] : char32_t{byte};
+}
+
+std::optional<unsigned char> byteOf(char32_t codePoint) {
+    for (std::size_t i = 0; i < highControls.size(); ++i)
+        if (highControls[i] == codePoint)
+            return static_cast<unsigned char>(0x80 + i);
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<unsigned char>(codePoint);
+    return std::nullopt;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[i], moving i past it.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) > text.size())
+        return std::nullopt;
+    char32_t c = lead & (0x3F >> extra);
+    for (; extra > 0; --extra) {
+        const auto next = static_cast<unsigned char>(text[i++]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (next & 0x3F);
+    }
+    return c;
+}
+
+} // namespace
+
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto codePoint = nextCodePoint(utf8, i);
+        if (!codePoint)
+            return std::nullopt;
+        const auto byte = byteOf(*codePoint);
+        if (!byte)
+            return std::nullopt;
+        out += static_cast<char>(*byte);
+    }
+    return out;
+}
+
+std::string windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+} // namespace platform

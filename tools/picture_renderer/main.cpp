@@ -1,0 +1,35 @@
+// picture_renderer <in.svg> <out.jpg|out.bmp|out.png>
+//
+// Renders one SVG source of the course into the picture file the programs read. Any
+// fault exits non-zero with a message naming the file, so the build stops on it.
+
+#include "tools/picture_renderer/picture_output.h"
+#include "tools/picture_renderer/svg_picture.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "picture_renderer: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The build machine has no display; fonts and painting work all the same.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 3)
+        return fail(QStringLiteral("usage: picture_renderer <in.svg> <out.jpg|out.bmp|out.png>"));
+    const auto rendered = tools::renderSvgPicture(arguments[1]);
+    if (const auto* problem = std::get_if<QString>(&rendered))
+        return fail(*problem);
+    if (const auto problem = tools::writePicture(std::get<QImage>(rendered), arguments[2]))
+        return fail(*problem);
+    return 0;
+}
