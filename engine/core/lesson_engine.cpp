@@ -101,14 +101,13 @@ bool LessonEngine::restorePlace(int page, int lesson, int stepButtonCount) {
     const bool valid = page >= 1 && page <= catalogue_.pageCount() && lesson >= 1 &&
                        lesson <= state_.lessonCount && stepButtonCount >= 0 &&
                        stepButtonCount <= layout::maxSteps;
-    if (valid) {
-        state_.currentPage = page;
-        state_.currentLesson = lesson;
-        state_.stepButtonCount = stepButtonCount;
-    }
-    if (state_.currentPage >= 1)
-        showCurrentPage();
-    return valid;
+    if (!valid)
+        return false;
+    state_.currentPage = page;
+    state_.currentLesson = lesson;
+    state_.stepButtonCount = stepButtonCount;
+    showCurrentPage();
+    return true;
 }
 
 void LessonEngine::showCurrentPage() {

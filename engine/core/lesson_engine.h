@@ -26,7 +26,7 @@ public:
     void pressDone();
 
     // Moves to a place read from a saved-place file and shows it; a place that does not
-    // exist is refused and nothing changes. Returns whether the place was taken.
+    // exist is refused, nothing changes and nothing is drawn. Returns whether it was taken.
     bool restorePlace(int page, int lesson, int stepButtonCount);
 
     const LessonState& state() const { return state_; }

@@ -34,9 +34,8 @@ bool hasAcceptableSize(const jpeg_decompress_struct& info) {
 
 // libjpeg writes grey as one byte and colour as R, G, B bytes: exactly these formats.
 QImage allocateImage(const jpeg_decompress_struct& info) {
-    const QImage::Format format = info.out_color_space == JCS_GRAYSCALE
-                                      ? QImage::Format_Grayscale8
-                                      : QImage::Format_RGB888;
+    const QImage::Format format =
+        info.out_color_space == JCS_GRAYSCALE ? QImage::Format_Grayscale8 : QImage::Format_RGB888;
     return QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   format);
 }

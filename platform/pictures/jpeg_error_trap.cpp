@@ -3,9 +3,13 @@
 namespace platform {
 namespace {
 
-JpegErrorTrap& trapOf(j_common_ptr info) { return *reinterpret_cast<JpegErrorTrap*>(info->err); }
+JpegErrorTrap& trapOf(j_common_ptr info) {
+    return *reinterpret_cast<JpegErrorTrap*>(info->err);
+}
 
-[[noreturn]] void jumpBack(j_common_ptr info) { std::longjmp(trapOf(info).jump, 1); }
+[[noreturn]] void jumpBack(j_common_ptr info) {
+    std::longjmp(trapOf(info).jump, 1);
+}
 
 // Warnings (stray bytes between markers and the like) leave the picture usable and are
 // counted only; nothing is printed.

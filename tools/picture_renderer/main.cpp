@@ -7,8 +7,10 @@
 #include "tools/picture_renderer/svg_picture.h"
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -17,11 +19,23 @@ int fail(const QString& message) {
     return 1;
 }
 
+// Qt wants a private runtime folder and complains on every run when a build machine has
+// none; a temporary one keeps the build output quiet.
+void provideRuntimeFolder(std::optional<QTemporaryDir>& folder) {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    folder.emplace();
+    if (folder->isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // The build machine has no display; fonts and painting work all the same.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<QTemporaryDir> runtimeFolder;
+    provideRuntimeFolder(runtimeFolder);
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() != 3)
