@@ -1,0 +1,15 @@
+#include "doorgame/core/tick_count.h"
+#include "doorgame/view/game_window.h"
+#include "platform/qt/program_folder.h"
+
+#include <QApplication>
+
+// The door game takes no arguments and writes no files; closing its window ends it.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const std::string folder = platform::programFolder();
+    const std::uint32_t seed = doorgame::millisecondTickCount();
+    doorgame::GameWindow window(seed, folder);
+    window.show();
+    return QApplication::exec();
+}
