@@ -10,7 +10,7 @@ function(add_lesson_program name)
         COMMENT "Compiling the ${name} lesson catalogue"
         VERBATIM)
     add_executable(${name} "${folder}/main.cpp" "${generated}")
-    target_link_libraries(${name} PRIVATE course_lesson_view)
+    target_link_libraries(${name} PRIVATE course_lesson_program)
     course_target_options(${name})
     stage_program(${name})
 endfunction()

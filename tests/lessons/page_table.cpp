@@ -1,0 +1,293 @@
+#include "page_table.h"
+
+#include "engine/catalogue/line_scanner.h"
+#include "platform/text/windows1252.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace shapes {
+namespace {
+
+// A table line: its words up to the first double quote, and the quoted text, which runs
+// from the first to the last double quote of the line.
+struct TableLine {
+    std::vector<std::string> words;
+    std::optional<std::string> quoted;
+};
+
+TableLine splitTableLine(const std::string& line) {
+    TableLine out;
+    const auto open = line.find('"');
+    out.words = engine::words(line.substr(0, open));
+    const auto close = line.rfind('"');
+    if (open != std::string::npos && close > open)
+        out.quoted = line.substr(open + 1, close - open - 1);
+    return out;
+}
+
+// Words from..from+count-1 as numbers; nothing when there are too few or one is no number.
+std::optional<std::vector<int>> numbersAt(const std::vector<std::string>& words, std::size_t from,
+                                          std::size_t count) {
+    if (words.size() < from + count)
+        return std::nullopt;
+    std::vector<int> out;
+    for (std::size_t i = from; i < from + count; ++i) {
+        const auto value = engine::toInt(words[i]);
+        if (!value)
+            return std::nullopt;
+        out.push_back(*value);
+    }
+    return out;
+}
+
+class TableReader {
+  public:
+    explicit TableReader(PageTable& out) : out_(out) {}
+
+    void read(const std::string& line, int lineNumber) {
+        lineNumber_ = lineNumber;
+        const auto first = line.find_first_not_of(' ');
+        if (first == std::string::npos || line[first] == '#')
+            return;
+        const TableLine parts = splitTableLine(line);
+        quoted_ = parts.quoted ? platform::utf8ToWindows1252(*parts.quoted) : std::nullopt;
+        if (parts.quoted && !quoted_)
+            return fail("the quoted text has a character that Windows-1252 cannot hold");
+        dispatch(parts.words);
+    }
+
+  private:
+    void fail(const std::string& message) {
+        out_.errors.push_back("shapes_page_table.txt line " + std::to_string(lineNumber_) + ": " +
+                              message);
+    }
+
+    void dispatch(const std::vector<std::string>& w) {
+        if (w.empty())
+            return fail("a line starts with its entry's name");
+        const std::string& word = w[0];
+        if (word == "catalogue")
+            return programLine(w);
+        if (word == "lesson")
+            return lessonLine(w);
+        if (word == "title" || word == "summary")
+            return lessonTextLine(w);
+        if (word == "page")
+            return pageLine(w);
+        if (!current_)
+            return fail("'" + word + "' before the first 'page'");
+        pageFact(w);
+    }
+
+    void pageFact(const std::vector<std::string>& w) {
+        const std::string& word = w[0];
+        if (word == "text")
+            textCounts(w);
+        else if (word == "line" || word == "begins" || word == "choice" || word == "speech-line")
+            quotedLine(w);
+        else if (word == "speech")
+            speech(w);
+        else if (word == "picture")
+            picture(w);
+        else if (word == "answer" || word == "program")
+            singleWord(w);
+        else if (word == "field")
+            field(w);
+        else if (word == "accept")
+            accept(w);
+        else if (word == "label")
+            label(w);
+        else if (word == "done")
+            done(w);
+        else
+            fail("unknown entry '" + word + "'");
+    }
+
+    void programLine(const std::vector<std::string>& w) {
+        if (w.size() != 8 || w[2] != "lessons" || w[4] != "pages" || w[6] != "study-time")
+            return fail("catalogue reads: catalogue PROGRAM lessons N pages N study-time FILE");
+        out_.program = {w[1], engine::toInt(w[3]).value_or(0), engine::toInt(w[5]).value_or(0),
+                        w[7]};
+    }
+
+    void lessonLine(const std::vector<std::string>& w) {
+        const auto number = numbersAt(w, 1, 1);
+        const auto dash = w.size() > 3 ? w[3].find('-') : std::string::npos;
+        if (!number || w.size() < 6 || w[2] != "pages" || dash == std::string::npos ||
+            w[4] != "steps")
+            return fail("lesson reads: lesson L pages FIRST-LAST steps P1 P2 ...");
+        ExpectedLesson lesson;
+        lesson.number = (*number)[0];
+        lesson.firstPage = engine::toInt(w[3].substr(0, dash)).value_or(0);
+        lesson.lastPage = engine::toInt(w[3].substr(dash + 1)).value_or(0);
+        const auto steps = numbersAt(w, 5, w.size() - 5);
+        if (!steps)
+            return fail("the steps are Page numbers");
+        lesson.stepFirstPages = *steps;
+        out_.lessons.push_back(lesson);
+    }
+
+    void lessonTextLine(const std::vector<std::string>& w) {
+        const auto number = numbersAt(w, 1, 1);
+        ExpectedLesson* lesson = number ? lessonFor((*number)[0]) : nullptr;
+        if (!lesson || !quoted_)
+            return fail(w[0] + " reads: " + w[0] + " L \"text\", after its lesson line");
+        if (w[0] == "title")
+            lesson->title = *quoted_;
+        else
+            lesson->summaryLines.push_back(*quoted_);
+    }
+
+    ExpectedLesson* lessonFor(int number) {
+        auto it = std::find_if(out_.lessons.begin(), out_.lessons.end(),
+                               [number](const ExpectedLesson& l) { return l.number == number; });
+        return it == out_.lessons.end() ? nullptr : &*it;
+    }
+
+    void pageLine(const std::vector<std::string>& w) {
+        const auto number = numbersAt(w, 1, 1);
+        const auto lesson = numbersAt(w, 5, 1);
+        const bool kindKnown = w.size() > 2 && (w[2] == "T" || w[2] == "Q" || w[2] == "F");
+        const bool tutorKnown = w.size() > 3 && (w[3] == "tutor" || w[3] == "-");
+        if (w.size() != 6 || !number || !kindKnown || !tutorKnown || w[4] != "lesson" || !lesson)
+            return fail("page reads: page N T|Q|F tutor|- lesson L");
+        ExpectedPage page;
+        page.number = (*number)[0];
+        page.kind = w[2] == "T"   ? PageKind::Text
+                    : w[2] == "Q" ? PageKind::MultipleChoice
+                                  : PageKind::FillIn;
+        page.tutorShown = w[3] == "tutor";
+        page.lesson = (*lesson)[0];
+        if (page.number != static_cast<int>(out_.pages.size()) + 1)
+            fail("Pages are listed in order without gaps");
+        current_ = &out_.pages.emplace_back(page);
+    }
+
+    void textCounts(const std::vector<std::string>& w) {
+        const auto count = numbersAt(w, 1, 1);
+        const auto last = numbersAt(w, 3, 1);
+        if (w.size() != 4 || !count || w[2] != "last" || !last)
+            return fail("text reads: text COUNT last M");
+        current_->textLineCount = (*count)[0];
+        current_->lastTextLine = (*last)[0];
+    }
+
+    void quotedLine(const std::vector<std::string>& w) {
+        const auto number = numbersAt(w, 1, 1);
+        if (w.size() != 2 || !number || !quoted_)
+            return fail(w[0] + " reads: " + w[0] + " K \"text\"");
+        const QuotedLine line{(*number)[0], *quoted_};
+        if (w[0] == "line")
+            current_->exactLines.push_back(line);
+        else if (w[0] == "begins")
+            current_->lineBeginnings.push_back(line);
+        else if (w[0] == "choice")
+            current_->choices.push_back(line);
+        else
+            current_->exactSpeech.push_back(line);
+    }
+
+    void speech(const std::vector<std::string>& w) {
+        const auto count = numbersAt(w, 1, 1);
+        if (w.size() != 2 || !count || !quoted_)
+            return fail("speech reads: speech COUNT \"beginning\"");
+        current_->speechLineCount = (*count)[0];
+        current_->speechBeginning = *quoted_;
+    }
+
+    void picture(const std::vector<std::string>& w) {
+        const auto point = numbersAt(w, 2, 2);
+        const auto size = numbersAt(w, 4, 2);
+        if ((w.size() != 4 && w.size() != 6) || !point || (w.size() == 6 && !size))
+            return fail("picture reads: picture FILE X Y [W H]");
+        engine::PicturePlacement p;
+        p.file = w[1];
+        p.slot = 0;
+        p.x = (*point)[0];
+        p.y = (*point)[1];
+        if (size) {
+            p.stretchWidth = (*size)[0];
+            p.stretchHeight = (*size)[1];
+        }
+        current_->pictures.push_back(p);
+    }
+
+    void singleWord(const std::vector<std::string>& w) {
+        if (w.size() != 2)
+            return fail(w[0] + " takes one word");
+        (w[0] == "answer" ? current_->answer : current_->program) = w[1];
+    }
+
+    void field(const std::vector<std::string>& w) {
+        const auto n = numbersAt(w, 1, 5);
+        if (w.size() != 6 || !n)
+            return fail("field reads: field CONTROL X Y W H");
+        current_->fields.push_back({(*n)[0], {(*n)[1], (*n)[2], (*n)[3], (*n)[4]}, {}});
+    }
+
+    void accept(const std::vector<std::string>& w) {
+        const auto control = numbersAt(w, 1, 1);
+        auto& fields = current_->fields;
+        auto it = !control ? fields.end()
+                           : std::find_if(fields.begin(), fields.end(), [&](const auto& f) {
+                                 return f.control == (*control)[0];
+                             });
+        if (w.size() != 2 || it == fields.end() || !quoted_)
+            return fail("accept reads: accept CONTROL \"text\", after its field");
+        it->accepted.push_back(*quoted_);
+    }
+
+    void label(const std::vector<std::string>& w) {
+        const auto point = numbersAt(w, 1, 2);
+        if (w.size() != 3 || !point || !quoted_)
+            return fail("label reads: label X Y \"text\"");
+        current_->labels.push_back({(*point)[0], (*point)[1], *quoted_});
+    }
+
+    void done(const std::vector<std::string>& w) {
+        const auto n = numbersAt(w, 1, 4);
+        if (w.size() != 5 || !n)
+            return fail("done reads: done X Y W H");
+        current_->doneButton = engine::Rect{(*n)[0], (*n)[1], (*n)[2], (*n)[3]};
+    }
+
+    PageTable& out_;
+    ExpectedPage* current_ = nullptr;
+    std::optional<std::string> quoted_;
+    int lineNumber_ = 0;
+};
+
+} // namespace
+
+const ExpectedPage* PageTable::page(int number) const {
+    if (number < 1 || number > static_cast<int>(pages.size()))
+        return nullptr;
+    return &pages[static_cast<std::size_t>(number - 1)];
+}
+
+const ExpectedLesson* PageTable::lesson(int number) const {
+    for (const auto& l : lessons)
+        if (l.number == number)
+            return &l;
+    return nullptr;
+}
+
+PageTable readPageTable(const std::filesystem::path& file) {
+    PageTable table;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        table.errors.push_back(file.string() + " cannot be read");
+        return table;
+    }
+    TableReader reader(table);
+    int lineNumber = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        reader.read(line, ++lineNumber);
+    }
+    return table;
+}
+
+} // namespace shapes
