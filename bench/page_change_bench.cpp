@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
             lesson.state().currentPage = page;
             const auto start = std::chrono::steady_clock::now();
             lesson.showCurrentPage();
+            // The replaced controls are deleted once control is back in the event loop.
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QApplication::processEvents();
             times.push_back(std::chrono::duration<double, std::milli>(
                                 std::chrono::steady_clock::now() - start).count());

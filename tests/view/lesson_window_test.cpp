@@ -209,3 +209,15 @@ TEST_F(LessonWindowTest, CloseBoxCallsTheCloseHook) {
     window->close();
     EXPECT_TRUE(closed);
 }
+
+TEST_F(LessonWindowTest, ControlsOfEarlierPagesAreReleased) {
+    click(1);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto perPage = window->clientArea()->children().size();
+    for (int round = 0; round < 30; ++round) {
+        click(13);
+        click(12);
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_LE(window->clientArea()->children().size(), perPage + 8);
+}

@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     for (int page = std::max(1, first); page <= std::min(last, catalogue.pageCount()); ++page) {
         lesson.state().currentPage = page;
         lesson.showCurrentPage();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::processEvents();
         char name[32];
         std::snprintf(name, sizeof name, "/page-%03d.png", page);
