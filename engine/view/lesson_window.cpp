@@ -26,6 +26,8 @@ LessonWindow::LessonWindow(const Catalogue& catalogue, QtPictureSlots& pictures)
     setWindowTitle(QString::fromLatin1(lessonWindowTitle));
     setFixedSize(layout::clientWidth, layout::clientHeight);
     move(0, 0);
+    // Tooltips appear whenever the mouse rests over a control, also in an inactive window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     buildMenu();
     // The menu bar takes its height from the 796 x 560 client area; the rest of the
     // background picture is cut off at the bottom.
