@@ -1,7 +1,7 @@
 // page_change_bench <lesson folder> <picture folder> [rounds]
 // Shows every Page of a lesson program in the real window (offscreen) several times over and
 // prints how long a Page change takes (load, draw, controls) and how much memory is held.
-#include "engine/catalogue/catalogue_source.h"
+#include "engine/catalogue/loaded_catalogue.h"
 #include "engine/view/lesson_window.h"
 
 #include <QApplication>
@@ -32,15 +32,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: page_change_bench <lesson folder> <picture folder> [rounds]\n";
         return 2;
     }
-    auto source = engine::readCatalogueFolder(argv[1]);
-    if (!source.errors.empty()) {
-        std::cerr << source.errors.front() << "\n";
+    const auto loaded = engine::loadCatalogueFolder(argv[1]);
+    if (!loaded->errors.empty()) {
+        std::cerr << loaded->errors.front() << "\n";
         return 1;
     }
-    const std::string content = engine::buildStoredContent(source.pages);
-    engine::Catalogue catalogue{source.settings, source.lessons, {}, content};
-    for (const auto& page : source.pages)
-        catalogue.pages.push_back(page.entry);
+    const engine::Catalogue& catalogue = loaded->catalogue;
     engine::QtPictureSlots pictures(argv[2]);
     pictures.load(0, "prof.bmp");
     engine::LessonWindow window(catalogue, pictures);

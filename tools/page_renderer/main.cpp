@@ -1,7 +1,7 @@
 // render_pages <lesson folder> <picture folder> <output folder> [first [last]]
 // Shows every Page of a lesson program offscreen, as a learner sees it (background, tutor,
 // pictures, text and controls), and writes each to page-NNN.png for review.
-#include "engine/catalogue/catalogue_source.h"
+#include "engine/catalogue/loaded_catalogue.h"
 #include "engine/view/lesson_window.h"
 
 #include <QApplication>
@@ -10,21 +10,6 @@
 #include <cstdio>
 #include <iostream>
 
-namespace {
-
-engine::Catalogue catalogueFrom(engine::CatalogueSource& source, std::string& content) {
-    content = engine::buildStoredContent(source.pages);
-    engine::Catalogue catalogue;
-    catalogue.settings = source.settings;
-    catalogue.lessons = source.lessons;
-    for (const auto& page : source.pages)
-        catalogue.pages.push_back(page.entry);
-    catalogue.content = content;
-    return catalogue;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -32,13 +17,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: render_pages <lesson folder> <picture folder> <output folder> [first [last]]\n";
         return 2;
     }
-    auto source = engine::readCatalogueFolder(argv[1]);
-    for (const auto& error : source.errors)
+    const auto loaded = engine::loadCatalogueFolder(argv[1]);
+    for (const auto& error : loaded->errors)
         std::cerr << error << "\n";
-    if (!source.errors.empty())
+    if (!loaded->errors.empty())
         return 1;
-    std::string content;
-    const engine::Catalogue catalogue = catalogueFrom(source, content);
+    const engine::Catalogue& catalogue = loaded->catalogue;
     engine::QtPictureSlots pictures(argv[2]);
     pictures.load(0, "prof.bmp");
     pictures.load(2, "backbutt.bmp");
