@@ -2,6 +2,7 @@
 # installation folder, and a test checks that every program name the menu or a Page
 # starts is on this list.
 set(COURSE_LESSON_PROGRAMS shapes chances numbertheory ringsfields numbersystems setsrelations vectorlessons)
+set(COURSE_MENU_PROGRAMS menu)
 set(COURSE_GAME_PROGRAMS doorgame)
 set(COURSE_DEMONSTRATION_PROGRAMS
     planesurface linesketch rightangle threesides manysides sixsides gridpoints halfway
@@ -9,3 +10,6 @@ set(COURSE_DEMONSTRATION_PROGRAMS
     addmult fieldsplus equations graphs grids grids2
     counting signednumbers signednumbers2 fractiondrill decimals imaginaries
     collections mappings arrows)
+# Companion programs that only the menu starts.
+set(COURSE_COMPANION_PROGRAMS
+    extras journal dataanalysis angles continuity slopes areas progressions chronicle fluxions)

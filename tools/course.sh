@@ -32,7 +32,7 @@ run)
     install_missing
     build_course
     cd "$stage"
-    exec ./shapes
+    exec ./menu
     ;;
 test)
     install_missing

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace menu {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
+// A rectangle in client-area pixels, y downwards.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+} // namespace menu
