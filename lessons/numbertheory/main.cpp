@@ -1,0 +1,6 @@
+// The number theory lesson program: the lesson engine on the number theory catalogue.
+#include "engine/view/lesson_program.h"
+
+const engine::Catalogue& lessonCatalogue();
+
+int main(int argc, char** argv) { return engine::runLessonProgram(argc, argv, lessonCatalogue()); }

@@ -1,0 +1,6 @@
+// The vector lesson program: the lesson engine on the vector catalogue.
+#include "engine/view/lesson_program.h"
+
+const engine::Catalogue& lessonCatalogue();
+
+int main(int argc, char** argv) { return engine::runLessonProgram(argc, argv, lessonCatalogue()); }
