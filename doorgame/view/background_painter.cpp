@@ -2,7 +2,7 @@
 
 #include "doorgame/core/game_layout.h"
 #include "platform/qt/course_text.h"
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "engine/view/lesson_fonts.h"
 
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 namespace engine {
 

@@ -6,7 +6,7 @@
 #include "menu/view/index_menu.h"
 #include "menu/view/picture_button.h"
 #include "platform/qt/course_text.h"
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 #include <QCloseEvent>
 #include <QListWidget>

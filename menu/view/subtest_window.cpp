@@ -4,7 +4,7 @@
 #include "menu/view/screen_centre.h"
 #include "menu/view/topic_link.h"
 #include "platform/qt/course_text.h"
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

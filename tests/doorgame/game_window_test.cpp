@@ -1,7 +1,7 @@
 #include "doorgame/core/game_texts.h"
 #include "doorgame/view/game_window.h"
 #include "platform/qt/course_text.h"
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "menu/view/picture_button.h"
 #include "menu/view/topic_link.h"
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 #include <QEnterEvent>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "platform/qt/font_spec.h"
+#include "platform/qt/font_by_face.h"
 
 #include <QGuiApplication>
 #include <QScreen>
