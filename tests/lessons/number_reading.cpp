@@ -2,7 +2,7 @@
 
 #include <regex>
 
-namespace shapes {
+namespace lesson_tests {
 namespace {
 
 std::optional<double> toNumber(const std::string& text) {
@@ -15,25 +15,36 @@ std::optional<double> toNumber(const std::string& text) {
     }
 }
 
-std::string escaped(std::string_view text) {
-    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
-    return std::regex_replace(std::string(text), special, R"(\$&)");
-}
-
 const char* const number = R"((\d+(?:\.\d+)?))";
 
 } // namespace
 
+std::string regexEscaped(std::string_view text) {
+    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+    return std::regex_replace(std::string(text), special, R"(\$&)");
+}
+
 std::optional<double> numberAfter(std::string_view text, std::string_view words) {
-    const std::regex pattern(escaped(words) + R"(\s*)" + number);
+    const std::regex pattern(regexEscaped(words) + R"(\s*)" + number);
     std::match_results<std::string_view::const_iterator> m;
     if (!std::regex_search(text.begin(), text.end(), m, pattern))
         return std::nullopt;
     return toNumber(m[1].str());
 }
 
+std::vector<double> numbersAfter(std::string_view text, std::string_view words) {
+    const std::regex pattern(regexEscaped(words) + R"(\s*)" + number);
+    std::vector<double> out;
+    for (std::regex_iterator<std::string_view::const_iterator>
+             it(text.begin(), text.end(), pattern),
+         end;
+         it != end; ++it)
+        out.push_back(toNumber((*it)[1].str()).value_or(0));
+    return out;
+}
+
 std::vector<double> numbersBefore(std::string_view text, std::string_view unit) {
-    const std::regex pattern(number + escaped(unit));
+    const std::regex pattern(number + regexEscaped(unit));
     std::vector<double> out;
     for (std::regex_iterator<std::string_view::const_iterator>
              it(text.begin(), text.end(), pattern),
@@ -67,7 +78,7 @@ std::optional<ChoiceNumber> choiceNumber(std::string_view line) {
 }
 
 std::optional<Fraction> fractionAfter(std::string_view text, std::string_view name) {
-    const std::regex pattern(escaped(name) + R"(\s*=\s*(\d+)\s*/\s*(\d+))");
+    const std::regex pattern(regexEscaped(name) + R"(\s*=\s*(\d+)\s*/\s*(\d+))");
     std::match_results<std::string_view::const_iterator> m;
     if (!std::regex_search(text.begin(), text.end(), m, pattern))
         return std::nullopt;
@@ -86,4 +97,4 @@ std::vector<std::pair<Fraction, Fraction>> fractionEqualities(std::string_view t
     return out;
 }
 
-} // namespace shapes
+} // namespace lesson_tests

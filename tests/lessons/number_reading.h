@@ -6,12 +6,18 @@
 #include <string_view>
 #include <vector>
 
-namespace shapes {
+namespace lesson_tests {
 
 // The numbers a question states in its text, read the way a learner reads them.
 
+// `text` as a regular expression that matches exactly it.
+std::string regexEscaped(std::string_view text);
+
 // The number that follows `words` ("radius of" in "a radius of 5 cm"), blanks between allowed.
 std::optional<double> numberAfter(std::string_view text, std::string_view words);
+
+// Every number that follows `words` ("multiple of 3 or a multiple of 4": 3 and 4).
+std::vector<double> numbersAfter(std::string_view text, std::string_view words);
 
 // Every number directly followed by `unit` ("7 miles" and "4 miles" for " miles").
 std::vector<double> numbersBefore(std::string_view text, std::string_view unit);
@@ -37,4 +43,4 @@ std::optional<Fraction> fractionAfter(std::string_view text, std::string_view na
 // Every "p/q = r/s" in a text, as pairs of fractions.
 std::vector<std::pair<Fraction, Fraction>> fractionEqualities(std::string_view text);
 
-} // namespace shapes
+} // namespace lesson_tests

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <utility>
 
-namespace shapes {
+namespace lesson_tests {
 namespace {
 
 // A table line: its words up to the first double quote, and the quoted text, which runs
@@ -43,7 +44,7 @@ std::optional<std::vector<int>> numbersAt(const std::vector<std::string>& words,
 
 class TableReader {
   public:
-    explicit TableReader(PageTable& out) : out_(out) {}
+    TableReader(PageTable& out, std::string fileName) : out_(out), fileName_(std::move(fileName)) {}
 
     void read(const std::string& line, int lineNumber) {
         lineNumber_ = lineNumber;
@@ -59,8 +60,7 @@ class TableReader {
 
   private:
     void fail(const std::string& message) {
-        out_.errors.push_back("shapes_page_table.txt line " + std::to_string(lineNumber_) + ": " +
-                              message);
+        out_.errors.push_back(fileName_ + " line " + std::to_string(lineNumber_) + ": " + message);
     }
 
     void dispatch(const std::vector<std::string>& w) {
@@ -84,8 +84,10 @@ class TableReader {
         const std::string& word = w[0];
         if (word == "text")
             textCounts(w);
-        else if (word == "line" || word == "begins" || word == "choice" || word == "speech-line")
+        else if (word == "line" || word == "begins" || word == "contains" || word == "speech-line")
             quotedLine(w);
+        else if (word == "choice")
+            choice(w);
         else if (word == "speech")
             speech(w);
         else if (word == "picture")
@@ -164,13 +166,23 @@ class TableReader {
         current_ = &out_.pages.emplace_back(page);
     }
 
+    // text COUNT [first K] [last M]
     void textCounts(const std::vector<std::string>& w) {
         const auto count = numbersAt(w, 1, 1);
-        const auto last = numbersAt(w, 3, 1);
-        if (w.size() != 4 || !count || w[2] != "last" || !last)
-            return fail("text reads: text COUNT last M");
+        const bool pairsRead = w.size() % 2 == 0 && readTextBounds(w);
+        if (!count || !pairsRead)
+            return fail("text reads: text COUNT [first K] [last M]");
         current_->textLineCount = (*count)[0];
-        current_->lastTextLine = (*last)[0];
+    }
+
+    bool readTextBounds(const std::vector<std::string>& w) {
+        for (std::size_t i = 2; i + 1 < w.size(); i += 2) {
+            const auto line = numbersAt(w, i + 1, 1);
+            if (!line || (w[i] != "first" && w[i] != "last"))
+                return false;
+            (w[i] == "first" ? current_->firstTextLine : current_->lastTextLine) = (*line)[0];
+        }
+        return true;
     }
 
     void quotedLine(const std::vector<std::string>& w) {
@@ -182,28 +194,44 @@ class TableReader {
             current_->exactLines.push_back(line);
         else if (w[0] == "begins")
             current_->lineBeginnings.push_back(line);
-        else if (w[0] == "choice")
-            current_->choices.push_back(line);
+        else if (w[0] == "contains")
+            current_->lineContents.push_back(line);
         else
             current_->exactSpeech.push_back(line);
     }
 
-    void speech(const std::vector<std::string>& w) {
-        const auto count = numbersAt(w, 1, 1);
-        if (w.size() != 2 || !count || !quoted_)
-            return fail("speech reads: speech COUNT \"beginning\"");
-        current_->speechLineCount = (*count)[0];
-        current_->speechBeginning = *quoted_;
+    // choice [K] "text": without K the table fixes the choice but not its line.
+    void choice(const std::vector<std::string>& w) {
+        const auto number =
+            w.size() == 2 ? numbersAt(w, 1, 1) : std::make_optional(std::vector<int>{0});
+        if (w.size() > 2 || !number || !quoted_)
+            return fail("choice reads: choice [K] \"text\"");
+        current_->choices.push_back({(*number)[0], *quoted_});
     }
 
-    void picture(const std::vector<std::string>& w) {
+    // speech COUNT ["beginning"]
+    void speech(const std::vector<std::string>& w) {
+        const auto count = numbersAt(w, 1, 1);
+        if (w.size() != 2 || !count)
+            return fail("speech reads: speech COUNT [\"beginning\"]");
+        current_->speechLineCount = (*count)[0];
+        current_->speechBeginning = quoted_.value_or("");
+    }
+
+    // picture FILE X Y [W H] [slot S]
+    void picture(std::vector<std::string> w) {
+        int slot = 0;
+        if (w.size() >= 2 && w[w.size() - 2] == "slot") {
+            slot = engine::toInt(w.back()).value_or(-1);
+            w.resize(w.size() - 2);
+        }
         const auto point = numbersAt(w, 2, 2);
         const auto size = numbersAt(w, 4, 2);
-        if ((w.size() != 4 && w.size() != 6) || !point || (w.size() == 6 && !size))
-            return fail("picture reads: picture FILE X Y [W H]");
+        if ((w.size() != 4 && w.size() != 6) || !point || (w.size() == 6 && !size) || slot < 0)
+            return fail("picture reads: picture FILE X Y [W H] [slot S]");
         engine::PicturePlacement p;
         p.file = w[1];
-        p.slot = 0;
+        p.slot = slot;
         p.x = (*point)[0];
         p.y = (*point)[1];
         if (size) {
@@ -253,6 +281,7 @@ class TableReader {
     }
 
     PageTable& out_;
+    std::string fileName_;
     ExpectedPage* current_ = nullptr;
     std::optional<std::string> quoted_;
     int lineNumber_ = 0;
@@ -280,7 +309,7 @@ PageTable readPageTable(const std::filesystem::path& file) {
         table.errors.push_back(file.string() + " cannot be read");
         return table;
     }
-    TableReader reader(table);
+    TableReader reader(table, file.filename().string());
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r')
@@ -290,4 +319,4 @@ PageTable readPageTable(const std::filesystem::path& file) {
     return table;
 }
 
-} // namespace shapes
+} // namespace lesson_tests

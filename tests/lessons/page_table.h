@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-namespace shapes {
+namespace lesson_tests {
 
-// What the transcribed Page table (shapes_page_table.txt) says a lesson program must hold.
+// What a transcribed Page table (shapes_page_table.txt, chances_page_table.txt) says a
+// lesson program must hold.
 enum class PageKind { Text, MultipleChoice, FillIn };
 
 struct QuotedLine {
-    int number = 0;
+    int number = 0;   // 0 where the table fixes the text but not its line
     std::string text; // Windows-1252, blanks kept
 };
 
@@ -22,15 +23,17 @@ struct ExpectedPage {
     PageKind kind = PageKind::Text;
     bool tutorShown = false;
     int lesson = 0;
-    int textLineCount = 0; // non-empty text lines
-    int lastTextLine = 0;  // 0: no text at all
+    int textLineCount = 0;            // non-empty text lines
+    std::optional<int> firstTextLine; // the first non-empty line, where the table says
+    std::optional<int> lastTextLine;  // the last one; 0: no text at all
     std::vector<QuotedLine> exactLines;
     std::vector<QuotedLine> lineBeginnings;
-    std::vector<QuotedLine> choices; // choice lines with an answer button, exactly
+    std::vector<QuotedLine> lineContents; // text line K holds this somewhere
+    std::vector<QuotedLine> choices;      // choice lines with an answer button, exactly
     int speechLineCount = 0;
     std::string speechBeginning; // speech line 1 begins with this
     std::vector<QuotedLine> exactSpeech;
-    std::vector<engine::PicturePlacement> pictures; // the slot is not part of the table
+    std::vector<engine::PicturePlacement> pictures; // slot 0: the table fixes no slot
     std::string answer;
     std::string program;
     std::vector<engine::FillInField> fields;
@@ -68,4 +71,4 @@ struct PageTable {
 // missing file is one error.
 PageTable readPageTable(const std::filesystem::path& file);
 
-} // namespace shapes
+} // namespace lesson_tests

@@ -1,6 +1,6 @@
 #include "recording_host.h"
 
-namespace shapes {
+namespace lesson_tests {
 
 void RecordingHost::runDemonstration(const std::string& program) {
     events.push_back("demo " + program);
@@ -28,4 +28,4 @@ void RecordingHost::release(int slot) {
     events.push_back("release " + std::to_string(slot));
 }
 
-} // namespace shapes
+} // namespace lesson_tests

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace shapes {
+namespace lesson_tests {
 
 // A lesson window that records what the engine asks of it, in order: "demo linesketch.exe",
 // "load 77 cos6.jpg", "release 78", "present", "activate".
@@ -27,4 +27,4 @@ class RecordingHost : public engine::LessonHost, public engine::PictureSlots {
     const engine::Screen& lastScreen() const { return screens.back(); }
 };
 
-} // namespace shapes
+} // namespace lesson_tests

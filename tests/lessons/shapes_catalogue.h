@@ -1,13 +1,17 @@
 #pragma once
 
-#include "engine/catalogue/catalogue_source.h"
-#include "page_table.h"
+#include "lesson_program.h"
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace shapes {
+
+// The geometry tests name the shared test helpers without their namespace.
+using namespace lesson_tests;
+
+// The geometry program: lessons/shapes, its pictures' sources and shapes_page_table.txt.
+const LessonProgram& program();
 
 // lessons/shapes as the catalogue reader sees it, read once for all tests.
 const engine::CatalogueSource& catalogueSource();
@@ -25,39 +29,16 @@ const engine::Catalogue& storedCatalogue();
 // The SVG source of a picture file a Page names, e.g. pyt5.bmp.
 std::filesystem::path pictureSource(const std::string& file);
 
-// Text line i (1..17) or speech line i (1..10) of a Page, or empty when the index is outside.
-const std::string& textLine(const engine::PageSource& page, int i);
-const std::string& speechLine(const engine::PageSource& page, int i);
-
-// Every fault a test finds, so one run names all Pages to fix, not just the first.
-class Faults {
+// The faults of the geometry program: "shapes, Page 38: message".
+class Faults : public PageFaults {
   public:
-    void add(int page, const std::string& message); // "shapes, Page 38: message"
-    void add(const std::string& message);           // "shapes: message"
-    void addAsIs(const std::string& message);       // a message that names its place itself
-    void addMissing(const std::vector<int>& pages); // "shapes, Pages 154-208: missing ..."
-    bool empty() const { return messages_.empty(); }
-    std::string report() const;
-
-  private:
-    std::vector<std::string> messages_;
+    Faults() : PageFaults("shapes") {}
 };
 
 // Calls check(expected, actual) for every Page of the table that lessons/shapes holds, and
 // reports the Pages it lacks.
 template <typename Check> void forEachPage(Faults& faults, Check check) {
-    std::vector<int> missing;
-    for (const auto& expected : pageTable().pages) {
-        const engine::PageSource* actual = sourcePage(expected.number);
-        if (!actual)
-            missing.push_back(expected.number);
-        else
-            check(expected, *actual);
-    }
-    faults.addMissing(missing);
+    program().forEachPage(faults, check);
 }
-
-// A text for a message: quoted, so that leading and trailing blanks show.
-std::string shown(const std::string& text);
 
 } // namespace shapes

@@ -9,7 +9,7 @@
 #include <regex>
 #include <sstream>
 
-namespace shapes {
+namespace lesson_tests {
 namespace {
 
 std::vector<SvgPoint> pointsOf(std::string text) {
@@ -114,4 +114,4 @@ std::optional<LabelledRightTriangle> labelledRightTriangle(const SvgFigure& figu
     return std::nullopt;
 }
 
-} // namespace shapes
+} // namespace lesson_tests

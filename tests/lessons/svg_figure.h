@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace shapes {
+namespace lesson_tests {
 
 // The parts of a picture's SVG source that carry a question's numbers: its polygons and its
 // text labels, in the picture's own coordinates.
@@ -38,4 +38,4 @@ struct LabelledRightTriangle {
 // Nothing when the figure has no three-cornered polygon with a right angle.
 std::optional<LabelledRightTriangle> labelledRightTriangle(const SvgFigure& figure);
 
-} // namespace shapes
+} // namespace lesson_tests
