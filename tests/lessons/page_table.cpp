@@ -1,6 +1,7 @@
 #include "page_table.h"
 
 #include "engine/catalogue/line_scanner.h"
+#include "support/table_line.h"
 #include "platform/text/windows1252.h"
 
 #include <algorithm>
@@ -10,22 +11,8 @@
 namespace lesson_tests {
 namespace {
 
-// A table line: its words up to the first double quote, and the quoted text, which runs
-// from the first to the last double quote of the line.
-struct TableLine {
-    std::vector<std::string> words;
-    std::optional<std::string> quoted;
-};
-
-TableLine splitTableLine(const std::string& line) {
-    TableLine out;
-    const auto open = line.find('"');
-    out.words = engine::words(line.substr(0, open));
-    const auto close = line.rfind('"');
-    if (open != std::string::npos && close > open)
-        out.quoted = line.substr(open + 1, close - open - 1);
-    return out;
-}
+using test_support::splitTableLine;
+using test_support::TableLine;
 
 // Words from..from+count-1 as numbers; nothing when there are too few or one is no number.
 std::optional<std::vector<int>> numbersAt(const std::vector<std::string>& words, std::size_t from,

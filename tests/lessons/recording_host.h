@@ -1,30 +1,7 @@
 #pragma once
 
-#include "engine/core/lesson_host.h"
-
-#include <map>
-#include <string>
-#include <vector>
+#include "support/recording_host.h"
 
 namespace lesson_tests {
-
-// A lesson window that records what the engine asks of it, in order: "demo linesketch.exe",
-// "load 77 cos6.jpg", "release 78", "present", "activate".
-class RecordingHost : public engine::LessonHost, public engine::PictureSlots {
-  public:
-    void runDemonstration(const std::string& program) override;
-    void present(const engine::Screen& screen) override;
-    void activate() override;
-    std::string fieldText(int control) const override;
-    engine::PictureSlots& pictureSlots() override { return *this; }
-    void load(int slot, const std::string& file) override;
-    void release(int slot) override;
-
-    std::vector<std::string> events;
-    std::vector<engine::Screen> screens;
-    std::map<int, std::string> typed; // fill-in field texts by control number
-
-    const engine::Screen& lastScreen() const { return screens.back(); }
-};
-
-} // namespace lesson_tests
+using RecordingHost = test_support::RecordingHost;
+}

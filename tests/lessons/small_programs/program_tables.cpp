@@ -1,6 +1,7 @@
 #include "program_tables.h"
 
 #include "engine/catalogue/line_scanner.h"
+#include "support/table_line.h"
 #include "platform/text/windows1252.h"
 
 #include <algorithm>
@@ -11,22 +12,8 @@
 namespace small_programs {
 namespace {
 
-// A table line: its words up to the first double quote, and the quoted text, which runs
-// from the first to the last double quote of the line.
-struct TableLine {
-    std::vector<std::string> words;
-    std::optional<std::string> quoted;
-};
-
-TableLine splitTableLine(const std::string& line) {
-    TableLine out;
-    const auto open = line.find('"');
-    out.words = engine::words(line.substr(0, open));
-    const auto close = line.rfind('"');
-    if (open != std::string::npos && close > open)
-        out.quoted = line.substr(open + 1, close - open - 1);
-    return out;
-}
+using test_support::splitTableLine;
+using test_support::TableLine;
 
 std::optional<int> numberAt(const std::vector<std::string>& words, std::size_t i) {
     return i < words.size() ? engine::toInt(words[i]) : std::nullopt;
