@@ -2,6 +2,7 @@
 #include "menu/view/menu_pictures.h"
 #include "menu/view/menu_program.h"
 #include "menu/view/splash_window.h"
+#include "platform/qt/first_frame_probe.h"
 #include "platform/qt/program_folder.h"
 
 #include <QApplication>
@@ -13,12 +14,15 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::installFirstFrameProbe();
     const std::string folder = menu::installFolderFromEnvironment(platform::programFolder());
     QDir::setCurrent(QString::fromStdString(folder)); // a failure leaves the directory as it is
 
     menu::MenuPictures pictures = menu::MenuPictures::loadFrom(folder);
     {
         menu::SplashWindow splash(pictures.splash);
+        // Under the start-up benchmark the welcome picture is closed as soon as it is shown.
+        platform::passThroughFirstFrameProbe(splash, [&splash] { splash.close(); });
         splash.showUntilDismissed();
     }
     pictures.splash = QImage();

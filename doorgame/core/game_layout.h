@@ -1,16 +1,12 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/geometry/geometry.h"
+
 #include <string_view>
 
 namespace doorgame {
 
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+using platform::Rgb;
 
 // The window's fixed look, in client-area pixels with y downwards.
 namespace layout {

@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 5> pictureFiles{"one.jpg", "two.jpg", "th
 
 DoorPictures::DoorPictures(const std::string& folder) {
     for (std::size_t i = 0; i < pictureFiles.size(); ++i)
-        pictures_[i] = platform::loadPictureFile(folder + "/" + std::string(pictureFiles[i]));
+        pictures_[i] = platform::loadProgramPicture(folder, pictureFiles[i]);
 }
 
 const QImage& DoorPictures::picture(int number) const {

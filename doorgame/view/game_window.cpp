@@ -3,7 +3,7 @@
 #include "doorgame/core/game_layout.h"
 #include "doorgame/core/game_screen.h"
 #include "doorgame/view/background_painter.h"
-#include "doorgame/view/door_button.h"
+#include "platform/qt/picture_button.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -60,10 +60,12 @@ void GameWindow::createControls(const GameScreen& screen) {
     pictureControl_->show();
     for (std::size_t i = 0; i < doorButtons_.size(); ++i) {
         const DoorButtonFace& face = screen.buttons[i];
-        auto* button =
-            new DoorButton(face.controlNumber, pictures_.picture(face.pictureNumber), this);
+        auto* button = new platform::PictureButton(face.controlNumber,
+                                                   pictures_.picture(face.pictureNumber), this);
+        button->setFocusPolicy(Qt::NoFocus); // a door never takes the keyboard focus
         button->setGeometry(face.x, face.y, face.width, face.height);
-        connect(button, &DoorButton::clickedControl, this, &GameWindow::onControlClicked);
+        connect(button, &platform::PictureButton::controlEvent, this,
+                &GameWindow::onControlClicked);
         button->show();
         doorButtons_[i] = button;
     }

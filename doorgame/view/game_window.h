@@ -13,9 +13,11 @@
 
 class QLabel;
 
-namespace doorgame {
+namespace platform {
+class PictureButton;
+}
 
-class DoorButton;
+namespace doorgame {
 
 // The door game's one window, "Tridora": a fixed 796 x 550 client area whose background
 // picture carries all text, with the three door buttons on top. Every redraw paints the
@@ -40,7 +42,7 @@ class GameWindow : public QWidget {
     DoorPictures pictures_;
     QImage backgroundPicture_;
     QLabel* pictureControl_ = nullptr;
-    std::array<DoorButton*, doorCount> doorButtons_{};
+    std::array<platform::PictureButton*, doorCount> doorButtons_{};
     DoorGame game_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,16 @@ struct CatalogueSource {
     std::vector<std::string> errors; // "shapes, Page 38: ..."; empty when all is well
 };
 
-// Reads program.txt, lessons.txt and pages-*.txt (in file-name order) of a program folder.
-// Every fault found is added to `errors`; reading goes on past faults.
-CatalogueSource readCatalogueFolder(const std::filesystem::path& folder);
+// Reads program.txt, lessons.txt and pages-*.txt (in natural file-name order: pages-2.txt
+// before pages-10.txt) of a program folder and checks every reference in them. Every fault
+// found is added to `errors`; reading goes on past faults. `startablePrograms` are the names
+// (without ".exe") a Page may start; nothing means names are not checked.
+CatalogueSource
+readCatalogueFolder(const std::filesystem::path& folder,
+                    const std::optional<std::vector<std::string>>& startablePrograms = {});
+
+// Natural order of file names: runs of digits compare by their value.
+bool naturalLess(const std::string& a, const std::string& b);
 
 // The stored content: per Page its record of zero-terminated texts (17 text lines and 10
 // speech lines, or 17 text lines and the answer letter), in Page order. Sets each Page's

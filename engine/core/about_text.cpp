@@ -1,12 +1,15 @@
 #include "engine/core/about_text.h"
 
+#include "platform/course/course_title.h"
+
 #include <array>
+#include <string_view>
 
 namespace engine {
 
 std::string aboutText() {
-    constexpr std::array<const char*, 11> lines = {
-        "Orvo the Tamlex Vuvudu Rodezav Iruv",
+    constexpr std::array<std::string_view, 11> lines = {
+        platform::courseTitle,
         "by Mira Rodezav and Tomas Iruv",
         "Copyright (c) 2004",
         "",

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/core/geometry.h"
+#include "platform/geometry/geometry.h"
 
 #include <optional>
 #include <string>
@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace engine {
+
+using platform::Rect;
 
 enum class RecordLayout { Text, Question };
 
@@ -61,6 +63,7 @@ struct LessonEntry {
 struct SavedPlaceSettings {
     std::string filter;    // e.g. "*.num|*.num"; empty: the program has no saved places
     std::string extension; // appended on save; empty: load only
+    std::string section = "the section"; // where the saving notice tells the learner to go
 };
 
 struct ProgramSettings {
@@ -80,7 +83,19 @@ struct Catalogue {
     std::string_view content;
 
     int pageCount() const { return static_cast<int>(pages.size()); }
-    const PageEntry& page(int number) const { return pages.at(static_cast<std::size_t>(number - 1)); }
+    // Checked look-ups for the event path: nothing when there is no such Page or lesson.
+    const PageEntry* findPage(int number) const {
+        return number >= 1 && number <= pageCount() ? &pages[static_cast<std::size_t>(number - 1)]
+                                                    : nullptr;
+    }
+    const LessonEntry* findLesson(int number) const {
+        return number >= 1 && number <= static_cast<int>(lessons.size())
+                   ? &lessons[static_cast<std::size_t>(number - 1)]
+                   : nullptr;
+    }
+    const PageEntry& page(int number) const {
+        return pages.at(static_cast<std::size_t>(number - 1));
+    }
     const LessonEntry& lesson(int number) const {
         return lessons.at(static_cast<std::size_t>(number - 1));
     }

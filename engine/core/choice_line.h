@@ -10,6 +10,8 @@ inline bool isChoiceLine(std::string_view line) {
 }
 
 // Only a choice line with more than those two characters gets an answer button.
-inline bool hasAnswerButton(std::string_view line) { return line.size() > 2 && isChoiceLine(line); }
+inline bool hasAnswerButton(std::string_view line) {
+    return line.size() > 2 && isChoiceLine(line);
+}
 
 } // namespace engine

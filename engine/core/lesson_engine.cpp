@@ -12,7 +12,9 @@ LessonEngine::LessonEngine(const Catalogue& catalogue, LessonHost& host)
     state_.lessonCount = catalogue.settings.lessonCount;
 }
 
-void LessonEngine::start() { host_.present(paintStartScreen(state_, catalogue_)); }
+void LessonEngine::start() {
+    host_.present(paintStartScreen(state_, catalogue_));
+}
 
 void LessonEngine::handleControl(int number) {
     using namespace layout;
@@ -31,12 +33,12 @@ void LessonEngine::handleControl(int number) {
 }
 
 void LessonEngine::pressLesson(int lesson) {
-    if (lesson < 1 || lesson > state_.lessonCount ||
-        lesson > static_cast<int>(catalogue_.lessons.size()))
+    const LessonEntry* entry =
+        lesson <= state_.lessonCount ? catalogue_.findLesson(lesson) : nullptr;
+    if (!entry || !catalogue_.findPage(entry->firstPage))
         return;
-    const LessonEntry& entry = catalogue_.lesson(lesson);
-    state_.stepButtonCount = entry.stepButtonCount;
-    state_.currentPage = entry.firstPage;
+    state_.stepButtonCount = entry->stepButtonCount;
+    state_.currentPage = entry->firstPage;
     state_.currentLesson = lesson;
     state_.lessonChosen = true;
     showCurrentPage();
@@ -45,14 +47,18 @@ void LessonEngine::pressLesson(int lesson) {
 void LessonEngine::pressStep(int step) {
     if (state_.currentPage == 0 || state_.currentLesson < 1)
         return; // the step buttons are hidden on the start screen
-    const LessonEntry& lesson = catalogue_.lesson(state_.currentLesson);
-    if (step == 1) {
-        state_.currentPage = lesson.firstPage;
-    } else {
-        if (step > static_cast<int>(lesson.stepFirstPages.size()))
+    const LessonEntry* lesson = catalogue_.findLesson(state_.currentLesson);
+    if (!lesson || step < 1)
+        return;
+    int target = lesson->firstPage;
+    if (step > 1) {
+        if (step > static_cast<int>(lesson->stepFirstPages.size()))
             return;
-        state_.currentPage = lesson.stepFirstPages[static_cast<std::size_t>(step - 1)];
+        target = lesson->stepFirstPages[static_cast<std::size_t>(step - 1)];
     }
+    if (!catalogue_.findPage(target))
+        return;
+    state_.currentPage = target;
     showCurrentPage();
 }
 
@@ -89,20 +95,22 @@ void LessonEngine::pressAnswer(char letter) {
 void LessonEngine::pressDone() {
     if (state_.currentPage < 1 || state_.currentPage >= catalogue_.pageCount())
         return;
-    const PageEntry& page = catalogue_.page(state_.currentPage);
+    const PageEntry* page = catalogue_.findPage(state_.currentPage);
+    if (!page)
+        return;
     state_.feedback =
-        checkFillIn(page.fields, [this](int control) { return host_.fieldText(control); });
+        checkFillIn(page->fields, [this](int control) { return host_.fieldText(control); });
     state_.currentPage += 1;
     showCurrentPage();
 }
 
 bool LessonEngine::restorePlace(int page, int lesson, int stepButtonCount) {
-    state_.lessonChosen = true;
-    const bool valid = page >= 1 && page <= catalogue_.pageCount() && lesson >= 1 &&
-                       lesson <= state_.lessonCount && stepButtonCount >= 0 &&
+    const bool valid = catalogue_.findPage(page) && lesson >= 1 && lesson <= state_.lessonCount &&
+                       catalogue_.findLesson(lesson) && stepButtonCount >= 0 &&
                        stepButtonCount <= layout::maxSteps;
     if (!valid)
         return false;
+    state_.lessonChosen = true;
     state_.currentPage = page;
     state_.currentLesson = lesson;
     state_.stepButtonCount = stepButtonCount;
@@ -111,13 +119,15 @@ bool LessonEngine::restorePlace(int page, int lesson, int stepButtonCount) {
 }
 
 void LessonEngine::showCurrentPage() {
+    if (!catalogue_.findPage(state_.currentPage))
+        return; // every move is checked first; this keeps a slip from reaching a Page
     loadPage();
     drawPage();
     host_.activate();
 }
 
 void LessonEngine::loadPage() {
-    const PageEntry& page = catalogue_.page(state_.currentPage);
+    const PageEntry& page = *catalogue_.findPage(state_.currentPage);
     state_.currentLesson = page.lesson;
     state_.tutorShown = page.tutorShown;
     if (!page.program.empty())

@@ -9,7 +9,7 @@ namespace engine {
 // Lesson choice, Step jumps, paging and answering. Every Page change loads the Page
 // (starting its demonstration program first), draws it and makes the window active again.
 class LessonEngine {
-public:
+  public:
     LessonEngine(const Catalogue& catalogue, LessonHost& host);
 
     // Shows the start screen.
@@ -36,7 +36,7 @@ public:
     // Loads, draws and reactivates the current Page.
     void showCurrentPage();
 
-private:
+  private:
     void loadPage();
     void drawPage();
 

@@ -9,7 +9,7 @@ namespace engine {
 
 // What the lesson engine needs of the window that shows it.
 class LessonHost {
-public:
+  public:
     virtual ~LessonHost() = default;
     // Starts the program beside the lesson program and returns when it has ended; a program
     // that is missing or cannot be started is skipped.

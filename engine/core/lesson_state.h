@@ -12,7 +12,7 @@ struct LessonState {
     int currentLesson = 0;
     int lessonCount = 1;
     int stepButtonCount = 0;
-    std::string feedback; // "Correct", "Wrong" or empty
+    std::string feedback;                    // "Correct", "Wrong" or empty
     std::array<std::string, 19> pageLines;   // 1..18 used; 18 is a question's answer letter
     std::array<std::string, 11> speechLines; // 1..10 used
     int speechLineCount = 0;

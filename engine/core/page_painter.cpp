@@ -48,7 +48,8 @@ void paintTextLines(Screen& screen, const LessonState& state, const PageEntry& p
             DrawText{FontNumber::Page, white, x, textLineHeight * (i - 1), std::move(text)});
     }
     for (const auto& label : page.labels)
-        screen.background.push_back(DrawText{FontNumber::Page, white, label.x, label.y, label.text});
+        screen.background.push_back(
+            DrawText{FontNumber::Page, white, label.x, label.y, label.text});
 }
 
 Control pushButton(int number, Rect rect, std::string caption, bool visible) {
@@ -88,8 +89,8 @@ void addStandardControls(Screen& screen, const LessonState& state, const Catalog
         Control button = pushButton(firstLessonButton + n - 1, lessonButton(n),
                                     buttonCaptions[n - 1], n <= state.lessonCount);
         button.font = FontNumber::Caption;
-        if (n <= static_cast<int>(catalogue.lessons.size()))
-            button.tooltip = catalogue.lesson(n).tooltip();
+        if (const LessonEntry* lesson = catalogue.findLesson(n))
+            button.tooltip = lesson->tooltip();
         screen.controls.push_back(button);
     }
     for (int k = 1; k <= maxSteps; ++k) {
@@ -136,15 +137,17 @@ Screen paintStartScreen(const LessonState& state, const Catalogue& catalogue) {
     Screen screen;
     paintPanelsAndLabels(screen);
     screen.background.push_back(FillRectangle{{280, 405, 430, 40}, bubbleColour});
-    screen.background.push_back(DrawText{FontNumber::Speech, black, 290, 405,
-                                         "Hi, I'm professor Orvo. Select a lesson."});
+    screen.background.push_back(
+        DrawText{FontNumber::Speech, black, 290, 405, "Hi, I'm professor Orvo. Select a lesson."});
     screen.background.push_back(DrawPicture{tutorSlot, tutorX, tutorY, 0, 0});
     addStandardControls(screen, state, catalogue, false);
     return screen;
 }
 
 Screen paintPage(LessonState& state, const Catalogue& catalogue, PictureSlots& slots) {
-    const PageEntry& page = catalogue.page(state.currentPage);
+    static const PageEntry noPage;
+    const PageEntry* found = catalogue.findPage(state.currentPage);
+    const PageEntry& page = found ? *found : noPage;
     Screen screen;
     paintPanelsAndLabels(screen);
     if (state.tutorShown)

@@ -6,7 +6,7 @@ namespace engine {
 
 // Numbered picture slots held by the view. Loading into a slot releases what it held.
 class PictureSlots {
-public:
+  public:
     virtual ~PictureSlots() = default;
     virtual void load(int slot, const std::string& file) = 0;
     virtual void release(int slot) = 0;

@@ -66,8 +66,9 @@ std::string withExtension(const std::string& fileName, const std::string& extens
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return s;
     };
-    const bool hasIt = fileName.size() >= extension.size() &&
-                       lower(fileName.substr(fileName.size() - extension.size())) == lower(extension);
+    const bool hasIt =
+        fileName.size() >= extension.size() &&
+        lower(fileName.substr(fileName.size() - extension.size())) == lower(extension);
     return hasIt ? fileName : fileName + extension;
 }
 

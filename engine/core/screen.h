@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/core/geometry.h"
+#include "platform/geometry/geometry.h"
 
 #include <optional>
 #include <string>
@@ -8,6 +8,9 @@
 #include <vector>
 
 namespace engine {
+
+using platform::Rect;
+using platform::Rgb;
 
 // Font numbers of a lesson program; all share one face per program.
 enum class FontNumber { Speech = 2, Caption = 3, Label = 4, Page = 5 };
@@ -44,11 +47,11 @@ struct Control {
     ControlKind kind = ControlKind::PushButton;
     Rect rect;
     std::string caption;
-    int pictureSlot = -1;                  // face of a picture button
-    std::optional<FontNumber> font;        // none: the system's control font
+    int pictureSlot = -1;           // face of a picture button
+    std::optional<FontNumber> font; // none: the system's control font
     bool visible = true;
     bool enabled = true;
-    std::string tooltip;                   // empty: no tooltip
+    std::string tooltip; // empty: no tooltip
 };
 
 // One whole screen: the background picture drawn from scratch, then every control.

@@ -36,6 +36,8 @@ int parseStudyTotal(std::string_view line) {
     return static_cast<int>(std::min(value, limit));
 }
 
-std::string formatStudyTotal(long long total) { return std::to_string(total); }
+std::string formatStudyTotal(long long total) {
+    return std::to_string(total);
+}
 
 } // namespace engine

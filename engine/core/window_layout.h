@@ -1,8 +1,11 @@
 #pragma once
 
-#include "engine/core/geometry.h"
+#include "platform/geometry/geometry.h"
 
 namespace engine::layout {
+
+using platform::Rect;
+using platform::Rgb;
 
 inline constexpr int clientWidth = 796;
 inline constexpr int clientHeight = 560;
@@ -44,10 +47,16 @@ inline constexpr int doneButton = 25;
 inline constexpr int maxLessons = 5;
 inline constexpr int maxSteps = 6;
 
-inline constexpr Rect lessonButton(int n) { return {10, 40 + 35 * (n - 1), 75, 30}; }
-inline constexpr Rect stepButton(int k) { return {10, 255 + 35 * (k - 1), 75, 30}; }
+inline constexpr Rect lessonButton(int n) {
+    return {10, 40 + 35 * (n - 1), 75, 30};
+}
+inline constexpr Rect stepButton(int k) {
+    return {10, 255 + 35 * (k - 1), 75, 30};
+}
 inline constexpr Rect previousButtonRect{10, 480, 32, 30};
 inline constexpr Rect nextButtonRect{53, 480, 32, 30};
-inline constexpr Rect answerButton(int line) { return {152, 20 * (line - 1) + 2, 30, 20}; }
+inline constexpr Rect answerButton(int line) {
+    return {152, 20 * (line - 1) + 2, 30, 20};
+}
 
 } // namespace engine::layout

@@ -11,7 +11,9 @@ BalloonTooltip::BalloonTooltip(QWidget* control, const QString& text)
     control->setAttribute(Qt::WA_Hover);
 }
 
-BalloonTooltip::~BalloonTooltip() { delete tip_; }
+BalloonTooltip::~BalloonTooltip() {
+    delete tip_;
+}
 
 void BalloonTooltip::showNear(const QPoint& globalPosition) {
     if (!tip_) {

@@ -12,7 +12,7 @@ namespace engine {
 // rests over the control and hidden when it leaves. Deleted together with its control.
 class BalloonTooltip : public QObject {
     Q_OBJECT
-public:
+  public:
     BalloonTooltip(QWidget* control, const QString& text);
     ~BalloonTooltip() override;
 
@@ -23,10 +23,10 @@ public:
 
     static constexpr int maximumWidth = 280;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* control_;
     QString text_;
     QPointer<QLabel> tip_;

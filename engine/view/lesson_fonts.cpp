@@ -6,8 +6,8 @@ namespace engine {
 
 LessonFonts::LessonFonts(const std::string& face)
     : speech_(platform::fontByFace(face, 10, true)),
-      caption_(platform::fontByFace(face, 14, false)),
-      label_(platform::fontByFace(face, 14, true)), page_(platform::fontByFace(face, 14, false)) {}
+      caption_(platform::fontByFace(face, 14, false)), label_(platform::fontByFace(face, 14, true)),
+      page_(platform::fontByFace(face, 14, false)) {}
 
 const QFont& LessonFonts::font(FontNumber number) const {
     switch (number) {

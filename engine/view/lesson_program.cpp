@@ -3,11 +3,13 @@
 #include "engine/core/about_text.h"
 #include "engine/core/study_time.h"
 #include "engine/core/window_layout.h"
+#include "engine/view/study_time_file.h"
+#include "platform/clock/monotonic_clock.h"
 #include "platform/help/help_viewer.h"
+#include "platform/qt/first_frame_probe.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/program_start.h"
-#include "platform/qt/study_time_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,8 +35,8 @@ LessonProgram::LessonProgram(const Catalogue& catalogue, std::string folder,
         recordStudyTime();
         platform::closeAllHelpWindows();
     };
-    savedPlaces_ = std::make_unique<SavedPlaceCommands>(window_->engine(), window_.get(),
-                                                        std::move(dialogs));
+    savedPlaces_ =
+        std::make_unique<SavedPlaceCommands>(window_->engine(), window_.get(), std::move(dialogs));
 }
 
 void LessonProgram::handleCommand(LessonCommand command) {
@@ -60,15 +62,15 @@ void LessonProgram::handleCommand(LessonCommand command) {
 void LessonProgram::recordStudyTime() {
     if (catalogue_.settings.studyTimeFile.empty())
         return;
-    const int minutes = minutesOfRun(window_->engine().state().studyStartTime,
-                                     platform::monotonicMilliseconds());
-    platform::addStudyMinutes(
-        (std::filesystem::path(folder_) / catalogue_.settings.studyTimeFile).string(), minutes);
+    const int minutes =
+        minutesOfRun(window_->engine().state().studyStartTime, platform::monotonicMilliseconds());
+    addStudyMinutes(studyTimeFilePath(folder_, catalogue_.settings.studyTimeFile), minutes);
 }
 
 int runLessonProgram(int argc, char** argv, const Catalogue& catalogue) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    platform::installFirstFrameProbe();
     platform::enterProgramFolder();
     LessonProgram program(catalogue, platform::programFolder());
     program.window().show();

@@ -13,7 +13,7 @@ namespace engine {
 // A lesson program wired together: its pictures, its window, and what the menu commands,
 // the demonstration Pages and the close box do. Files are looked up in `folder`.
 class LessonProgram {
-public:
+  public:
     LessonProgram(const Catalogue& catalogue, std::string folder,
                   SavedPlaceDialogs dialogs = SavedPlaceDialogs::platformDialogs());
 
@@ -23,7 +23,7 @@ public:
     // Adds the minutes since start-up to the program's study-time file.
     void recordStudyTime();
 
-private:
+  private:
     void handleCommand(LessonCommand command);
 
     const Catalogue& catalogue_;

@@ -1,29 +1,28 @@
 #include "engine/view/lesson_window.h"
 
 #include "engine/core/window_layout.h"
+#include "engine/view/background_control.h"
 #include "engine/view/balloon_tooltip.h"
+#include "engine/view/kept_face_button.h"
 #include "engine/view/screen_renderer.h"
+#include "platform/course/course_title.h"
 #include "platform/qt/course_text.h"
+#include "platform/qt/picture_button.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace engine {
 
-namespace {
-const char* const lessonWindowTitle = "Orvo the Tamlex Vuvudu Rodezav Iruv";
-}
-
 LessonWindow::LessonWindow(const Catalogue& catalogue, QtPictureSlots& pictures)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       catalogue_(catalogue), pictures_(pictures), fonts_(catalogue.settings.fontFace),
       engine_(catalogue, *this) {
-    setWindowTitle(QString::fromLatin1(lessonWindowTitle));
+    setWindowTitle(platform::fromWindows1252(platform::courseTitle));
     setFixedSize(layout::clientWidth, layout::clientHeight);
     move(0, 0);
     // Tooltips appear whenever the mouse rests over a control, also in an inactive window.
@@ -48,15 +47,42 @@ void LessonWindow::buildMenu() {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, this, [this] { sendCommand(LessonCommand::Help); });
+    buildPagingKeys();
     if (!catalogue_.settings.savedPlace.filter.empty()) {
         auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-        connect(load, &QShortcut::activated, this, [this] { sendCommand(LessonCommand::LoadPlace); });
+        connect(load, &QShortcut::activated, this,
+                [this] { sendCommand(LessonCommand::LoadPlace); });
         if (!catalogue_.settings.savedPlace.extension.empty()) {
             auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
             connect(save, &QShortcut::activated, this,
                     [this] { sendCommand(LessonCommand::SavePlace); });
         }
     }
+}
+
+// Page Down and Alt+Right press Next, Page Up and Alt+Left Previous. After a Page is drawn
+// no control has the focus, so the keys belong to the window.
+void LessonWindow::buildPagingKeys() {
+    const std::pair<QKeyCombination, int> keys[] = {
+        {QKeyCombination(Qt::Key_PageDown), layout::nextButton},
+        {QKeyCombination(Qt::ALT, Qt::Key_Right), layout::nextButton},
+        {QKeyCombination(Qt::Key_PageUp), layout::previousButton},
+        {QKeyCombination(Qt::ALT, Qt::Key_Left), layout::previousButton},
+    };
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int number = button;
+        connect(shortcut, &QShortcut::activated, this, [this, number] { pressButton(number); });
+    }
+}
+
+// A key does what a click on the button does, and nothing where the button is not shown
+// or not enabled.
+void LessonWindow::pressButton(int number) {
+    auto* button = qobject_cast<QPushButton*>(control(number));
+    if (button != nullptr && button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 void LessonWindow::sendCommand(LessonCommand command) {
@@ -80,11 +106,13 @@ void LessonWindow::runDemonstration(const std::string& program) {
 }
 
 // Controls are replaced while one of them may still be delivering its click, so the old
-// ones are hidden at once and deleted once the event has been handled.
+// ones are hidden at once and deleted once the event has been handled. They all live on one
+// layer over the client area, so hiding and deleting them is one step each.
 void LessonWindow::destroyControls() {
-    for (auto& [number, widget] : controls_) {
-        widget->hide();
-        widget->deleteLater();
+    if (layer_) {
+        layer_->hide();
+        layer_->deleteLater();
+        layer_ = nullptr;
     }
     controls_.clear();
     tooltips_.clear();
@@ -94,27 +122,31 @@ QWidget* LessonWindow::createControl(const Control& c) {
     QWidget* widget = nullptr;
     switch (c.kind) {
     case ControlKind::Background: {
-        auto* label = new QLabel(client_);
-        label->setPixmap(QPixmap::fromImage(background_));
-        widget = label;
+        widget = new BackgroundControl(background_, layer_);
         break;
     }
-    case ControlKind::PushButton:
-    case ControlKind::PictureButton: {
-        auto* button = new QPushButton(platform::fromWindows1252(c.caption), client_);
-        if (c.kind == ControlKind::PictureButton) {
-            const QImage& face = pictures_.image(c.pictureSlot);
-            button->setIcon(QIcon(QPixmap::fromImage(face)));
-            button->setIconSize(face.size());
-        }
+    case ControlKind::PushButton: {
+        auto* button = new KeptFaceButton(platform::fromWindows1252(c.caption), layer_);
         const int number = c.number;
-        connect(button, &QPushButton::clicked, this, [this, number] { engine_.handleControl(number); });
+        connect(button, &QPushButton::clicked, this,
+                [this, number] { engine_.handleControl(number); });
+        widget = button;
+        break;
+    }
+    case ControlKind::PictureButton: {
+        auto* button =
+            new platform::PictureButton(c.number, pictures_.image(c.pictureSlot), layer_);
+        connect(button, &platform::PictureButton::controlEvent, this,
+                [this](int number) { engine_.handleControl(number); });
         widget = button;
         break;
     }
     case ControlKind::TextField: {
-        auto* field = new QLineEdit(client_);
+        auto* field = new QLineEdit(layer_);
         field->setFrame(true);
+        // Enter in a fill-in field presses Done.
+        connect(field, &QLineEdit::returnPressed, this,
+                [this] { pressButton(layout::doneButton); });
         widget = field;
         break;
     }
@@ -129,13 +161,19 @@ QWidget* LessonWindow::createControl(const Control& c) {
     return widget;
 }
 
+// The new controls are built on a hidden layer and shown together, so the window lays out
+// and repaints once for the whole set.
 void LessonWindow::present(const Screen& screen) {
     destroyControls();
     background_ = renderBackground(screen, fonts_, pictures_);
+    layer_ = new QWidget(client_);
+    layer_->hide();
+    layer_->setGeometry(0, 0, layout::clientWidth, layout::clientHeight);
     for (const auto& c : screen.controls)
         controls_[c.number] = createControl(c);
     if (QWidget* back = control(layout::backgroundControl))
         back->lower();
+    layer_->show();
     // No control keeps the keyboard focus.
     client_->setFocus(Qt::OtherFocusReason);
     ++presents_;

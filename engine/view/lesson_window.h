@@ -25,14 +25,15 @@ enum class LessonCommand { LoadPlace = 0, SavePlace = 1, Help = 4, About = 5 };
 // picture behind all controls, and the controls that the engine lists for each screen.
 class LessonWindow : public QWidget, public LessonHost {
     Q_OBJECT
-public:
+  public:
     LessonWindow(const Catalogue& catalogue, QtPictureSlots& pictures);
 
     LessonEngine& engine() { return engine_; }
     const QtPictureSlots& pictures() const { return pictures_; }
 
     // Called for menu commands 0, 1, 4 and 5 (F1 sends 4, Ctrl+O 0 and Ctrl+S 1 where a
-    // program has saved places); any other command does nothing.
+    // program has saved places); any other command does nothing. Page Down and Alt+Right
+    // press Next, Page Up and Alt+Left Previous, Enter in a fill-in field presses Done.
     std::function<void(LessonCommand)> onCommand;
     // Called when the close box is pressed, before the program ends.
     std::function<void()> onClose;
@@ -54,11 +55,13 @@ public:
     std::string fieldText(int control) const override;
     PictureSlots& pictureSlots() override { return pictures_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenu();
+    void buildPagingKeys();
+    void pressButton(int number);
     void sendCommand(LessonCommand command);
     void destroyControls();
     QWidget* createControl(const Control& control);
@@ -70,6 +73,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QImage background_;
+    QWidget* layer_ = nullptr; // holds every control of the screen shown
     std::map<int, QWidget*> controls_;
     std::map<int, BalloonTooltip*> tooltips_;
     int presents_ = 0;

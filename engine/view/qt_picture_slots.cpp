@@ -2,12 +2,14 @@
 
 #include "platform/pictures/picture_file.h"
 
-#include <filesystem>
+#include <utility>
 
 namespace engine {
 namespace {
 
-bool isSlot(int slot) { return slot >= 0 && slot < 83; }
+bool isSlot(int slot) {
+    return slot >= 0 && slot < 83;
+}
 
 } // namespace
 
@@ -17,8 +19,7 @@ void QtPictureSlots::load(int slot, const std::string& file) {
     if (!isSlot(slot))
         return;
     ++loads_;
-    slots_[static_cast<std::size_t>(slot)] =
-        platform::loadPictureFile((std::filesystem::path(folder_) / file).string());
+    slots_[static_cast<std::size_t>(slot)] = platform::loadProgramPicture(folder_, file);
 }
 
 void QtPictureSlots::release(int slot) {

@@ -12,7 +12,7 @@ namespace engine {
 // Picture slots 0..82 holding decoded pictures; files are read from the program's folder.
 // A file that is missing or cannot be decoded leaves its slot empty.
 class QtPictureSlots : public PictureSlots {
-public:
+  public:
     explicit QtPictureSlots(std::string folder);
     void load(int slot, const std::string& file) override;
     void release(int slot) override;
@@ -20,7 +20,7 @@ public:
     int heldPageSlots() const; // how many of 77..82 hold a picture
     int loadCount() const { return loads_; }
 
-private:
+  private:
     std::string folder_;
     std::array<QImage, 83> slots_;
     int loads_ = 0;

@@ -4,13 +4,32 @@
 #include "platform/qt/course_text.h"
 #include "platform/qt/message_box.h"
 
+#include <QFile>
 #include <QFileDialog>
-
-#include <fstream>
-#include <sstream>
+#include <QSaveFile>
 
 namespace engine {
 namespace {
+
+// A saved place is four short lines; reading stops here whatever the file is.
+constexpr qint64 savedPlaceReadLimit = 4096;
+
+// Replaces the file atomically: a failed write leaves the old saved place as it was.
+bool writeWhole(const std::string& path, const std::string& text) {
+    // Unbuffered, so that a short write (a full disk) shows in write()'s count: a buffered
+    // QSaveFile can commit a cut file.
+    QSaveFile out(QString::fromStdString(path));
+    const QByteArray bytes = QByteArray::fromStdString(text);
+    return out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           out.write(bytes) == bytes.size() && out.commit();
+}
+
+std::optional<std::string> readHead(const std::string& path) {
+    QFile in(QString::fromStdString(path));
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return in.read(savedPlaceReadLimit).toStdString();
+}
 
 // "*.num|*.num" (description and pattern) as a Qt dialog filter.
 QString qtFilter(const std::string& filter) {
@@ -22,12 +41,11 @@ QString qtFilter(const std::string& filter) {
 
 std::string chooseFile(QWidget* owner, const std::string& title, const std::string& filter,
                        bool saving) {
-    const QString name =
-        saving ? QFileDialog::getSaveFileName(owner, QString::fromStdString(title), QString(),
-                                              qtFilter(filter), nullptr,
-                                              QFileDialog::DontConfirmOverwrite)
-               : QFileDialog::getOpenFileName(owner, QString::fromStdString(title), QString(),
-                                              qtFilter(filter));
+    const QString name = saving ? QFileDialog::getSaveFileName(owner, QString::fromStdString(title),
+                                                               QString(), qtFilter(filter), nullptr,
+                                                               QFileDialog::DontConfirmOverwrite)
+                                : QFileDialog::getOpenFileName(owner, QString::fromStdString(title),
+                                                               QString(), qtFilter(filter));
     return name.toStdString();
 }
 
@@ -43,7 +61,8 @@ SavedPlaceDialogs SavedPlaceDialogs::platformDialogs() {
     };
     d.message = [](QWidget* o, const std::string& title, const std::string& text, bool info) {
         platform::showMessage(o, title, text,
-                              info ? platform::MessageIcon::Information : platform::MessageIcon::None);
+                              info ? platform::MessageIcon::Information
+                                   : platform::MessageIcon::None);
     };
     return d;
 }
@@ -53,8 +72,7 @@ SavedPlaceCommands::SavedPlaceCommands(LessonEngine& engine, QWidget* owner,
     : engine_(engine), owner_(owner), dialogs_(std::move(dialogs)) {}
 
 std::string SavedPlaceCommands::savingNotice() const {
-    const std::string section =
-        engine_.catalogue().settings.name == "numbertheory" ? "the Statistics section" : "the section";
+    const std::string& section = engine_.catalogue().settings.savedPlace.section;
     return "Your current place in the tutorial will be saved.\rThe next time you run Orvo the "
            "Tamlex, select " +
            section + ", select Load and the name of your file.";
@@ -68,10 +86,7 @@ void SavedPlaceCommands::save() {
     const std::string chosen = dialogs_.chooseSaveFile(owner_, "Save File...", settings.filter);
     if (chosen.empty())
         return;
-    std::ofstream out(withExtension(chosen, settings.extension), std::ios::binary | std::ios::trunc);
-    out << formatSavedPlace(engine_.state());
-    out.close();
-    if (!out)
+    if (!writeWhole(withExtension(chosen, settings.extension), formatSavedPlace(engine_.state())))
         dialogs_.message(owner_, savedPlaceTitle, cannotWriteMessage, false);
 }
 
@@ -82,16 +97,12 @@ void SavedPlaceCommands::load() {
         dialogs_.chooseOpenFile(owner_, "Select a Saved Probability Lesson File", settings.filter);
     if (chosen.empty())
         return;
-    std::ifstream in(chosen, std::ios::binary);
-    std::optional<SavedPlace> place;
-    if (in) {
-        std::ostringstream text;
-        text << in.rdbuf();
-        place = parseSavedPlace(text.str());
-    }
+    const auto text = readHead(chosen);
+    const std::optional<SavedPlace> place = text ? parseSavedPlace(*text) : std::nullopt;
     // A file that cannot be read, is garbled or names a place that does not exist leaves
     // the place as it was.
-    const bool taken = place && engine_.restorePlace(place->page, place->lesson, place->stepButtonCount);
+    const bool taken =
+        place && engine_.restorePlace(place->page, place->lesson, place->stepButtonCount);
     if (!taken) {
         dialogs_.message(owner_, savedPlaceTitle, cannotReadMessage, false);
         if (engine_.state().currentPage >= 1)

@@ -27,13 +27,13 @@ inline const std::string cannotWriteMessage = "Error: can't write the file";
 
 // Saves the current place (command 1) and loads a saved one (command 0).
 class SavedPlaceCommands {
-public:
+  public:
     SavedPlaceCommands(LessonEngine& engine, QWidget* owner, SavedPlaceDialogs dialogs);
 
     void save();
     void load();
 
-private:
+  private:
     std::string savingNotice() const;
 
     LessonEngine& engine_;

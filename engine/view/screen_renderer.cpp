@@ -9,7 +9,9 @@
 namespace engine {
 namespace {
 
-QColor colourOf(Rgb c) { return QColor(c.red, c.green, c.blue); }
+QColor colourOf(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
 
 struct StepPainter {
     QPainter& painter;

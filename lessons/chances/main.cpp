@@ -3,4 +3,6 @@
 
 const engine::Catalogue& lessonCatalogue();
 
-int main(int argc, char** argv) { return engine::runLessonProgram(argc, argv, lessonCatalogue()); }
+int main(int argc, char** argv) {
+    return engine::runLessonProgram(argc, argv, lessonCatalogue());
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/course/course_title.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -7,7 +9,7 @@
 
 namespace menu {
 
-inline constexpr std::string_view installFolderName = "Orvo the Tamlex Vuvudu Rodezav Iruv";
+inline constexpr std::string_view installFolderName = platform::courseTitle;
 
 #ifdef _WIN32
 inline constexpr char folderSeparator = '\\';

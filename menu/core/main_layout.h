@@ -1,8 +1,10 @@
 #pragma once
 
-#include "menu/core/geometry.h"
+#include "platform/geometry/geometry.h"
 
 namespace menu {
+
+using platform::Rect;
 
 // Where the main window's controls go. W is the inner width of the maximised window and
 // H its inner height plus the height of its menu bar; the layout is worked out once.

@@ -27,7 +27,7 @@ constexpr std::array<SubtestLink, 2> subtestThreeLinks{{
     {61, "History of Mathematics", {250, 25}, "chronicle.exe", StartMode::Detached},
 }};
 
-const std::array<SubtestWindowSpec, 3> subtestWindows{{
+const std::array<SubtestWindowLayout, 3> subtestWindows{{
     {window::subtestOne,
      "Orvo the Tamlex Subtest I",
      {400, 360},
@@ -56,7 +56,7 @@ const std::array<SubtestWindowSpec, 3> subtestWindows{{
 
 } // namespace
 
-const SubtestWindowSpec& subtestWindowForSection(int section) {
+const SubtestWindowLayout& subtestWindowForSection(int section) {
     return subtestWindows.at(static_cast<std::size_t>(section));
 }
 
@@ -65,10 +65,10 @@ Point linkPosition(int k) {
 }
 
 MenuAction subtestControlAction(int control) {
-    for (const SubtestWindowSpec& spec : subtestWindows) {
-        if (control == spec.backControl)
-            return CloseSubtest{spec.windowNumber};
-        for (const SubtestLink& link : spec.links)
+    for (const SubtestWindowLayout& layout : subtestWindows) {
+        if (control == layout.backControl)
+            return CloseSubtest{layout.windowNumber};
+        for (const SubtestLink& link : layout.links)
             if (link.control == control)
                 return StartProgram{std::string(link.program), link.mode, true};
     }

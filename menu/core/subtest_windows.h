@@ -1,12 +1,15 @@
 #pragma once
 
-#include "menu/core/geometry.h"
 #include "menu/core/menu_action.h"
+#include "platform/geometry/geometry.h"
 
 #include <span>
 #include <string_view>
 
 namespace menu {
+
+using platform::Point;
+using platform::Size;
 
 // A text link of a subtest window; clicking it sets the hourglass and starts `program`.
 struct SubtestLink {
@@ -19,7 +22,7 @@ struct SubtestLink {
 
 // One subtest window: a "Select" frame at (10, 15), its links one under the other and a
 // back button under them.
-struct SubtestWindowSpec {
+struct SubtestWindowLayout {
     int windowNumber;
     std::string_view title;
     Size innerSize;
@@ -35,7 +38,7 @@ inline constexpr Point selectFramePosition{10, 15};
 inline constexpr Size backButtonSize{90, 38};
 
 // The subtest window that Section `section` (0, 1 or 2) opens.
-const SubtestWindowSpec& subtestWindowForSection(int section);
+const SubtestWindowLayout& subtestWindowForSection(int section);
 
 // Where the k-th link of a window (k from 0) sits.
 Point linkPosition(int k);

@@ -6,9 +6,6 @@
 
 namespace menu {
 
-// Milliseconds since the system started, wrapping at 2^32 like the system's tick counter.
-std::uint32_t millisecondTickCount();
-
 // Uniform random integers from a generator seeded when first used: from the millisecond
 // tick count, so that every run differs, or from a fixed seed.
 class TickSeededRandom {

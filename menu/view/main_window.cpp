@@ -4,9 +4,9 @@
 #include "menu/core/menu_texts.h"
 #include "menu/core/section_table.h"
 #include "menu/view/index_menu.h"
-#include "menu/view/picture_button.h"
 #include "platform/qt/course_text.h"
 #include "platform/qt/font_by_face.h"
+#include "platform/qt/picture_button.h"
 
 #include <QCloseEvent>
 #include <QListWidget>

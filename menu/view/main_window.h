@@ -7,9 +7,13 @@
 
 class QListWidget;
 
+namespace platform {
+class PictureButton;
+}
+
 namespace menu {
 
-class PictureButton;
+using platform::PictureButton;
 
 // The menu's main window, shown maximised: the Index and Help menus, and on a pale yellow
 // panel the list of Sections with the study and quit buttons under it.

@@ -3,20 +3,13 @@
 #include "menu/core/menu_texts.h"
 #include "platform/pictures/picture_file.h"
 
-#include <filesystem>
-
 namespace menu {
-namespace {
-
-QImage loadPicture(const std::string& folder, std::string_view file) {
-    return platform::loadPictureFile((std::filesystem::path(folder) / file).string());
-}
-
-} // namespace
 
 MenuPictures MenuPictures::loadFrom(const std::string& folder) {
-    return {loadPicture(folder, splashPictureFile), loadPicture(folder, studyPictureFile),
-            loadPicture(folder, quitPictureFile), loadPicture(folder, backPictureFile)};
+    using platform::loadProgramPicture;
+    return {
+        loadProgramPicture(folder, splashPictureFile), loadProgramPicture(folder, studyPictureFile),
+        loadProgramPicture(folder, quitPictureFile), loadProgramPicture(folder, backPictureFile)};
 }
 
 } // namespace menu

@@ -7,6 +7,7 @@
 #include "menu/view/wait_cursor.h"
 
 #include <QApplication>
+#include <QShortcut>
 
 #include <optional>
 
@@ -89,6 +90,11 @@ void MenuProgram::openSubtest(int section) {
                      [this](int control) { handleControl(control); });
     QObject::connect(subtestWindow_, &SubtestWindow::closeRequested, subtestWindow_,
                      [this] { leave(); });
+    // F1 opens the help here too, as it does on the (now disabled) main window.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), subtestWindow_);
+    helpKey->setContext(Qt::WindowShortcut);
+    QObject::connect(helpKey, &QShortcut::activated, subtestWindow_,
+                     [this] { perform(ShowHelp{}); });
     subtestWindow_->show();
     subtestWindow_->activateWindow();
 }

@@ -1,10 +1,10 @@
 #include "menu/view/subtest_window.h"
 
-#include "menu/view/picture_button.h"
 #include "menu/view/screen_centre.h"
 #include "menu/view/topic_link.h"
 #include "platform/qt/course_text.h"
 #include "platform/qt/font_by_face.h"
+#include "platform/qt/picture_button.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -33,29 +33,29 @@ QFont linkFont() {
     return font;
 }
 
-SubtestWindow::SubtestWindow(const SubtestWindowSpec& spec, const QImage& backPicture,
+SubtestWindow::SubtestWindow(const SubtestWindowLayout& subtestLayout, const QImage& backPicture,
                              QWidget* owner)
-    : QWidget(nullptr, subtestFlags), windowNumber_(spec.windowNumber) {
-    setWindowTitle(platform::fromWindows1252(spec.title));
-    const QSize inner(spec.innerSize.width, spec.innerSize.height);
+    : QWidget(nullptr, subtestFlags), windowNumber_(subtestLayout.windowNumber) {
+    setWindowTitle(platform::fromWindows1252(subtestLayout.title));
+    const QSize inner(subtestLayout.innerSize.width, subtestLayout.innerSize.height);
     setFixedSize(inner);
     ownBy(*this, owner);
     centreOnScreen(*this, inner);
 
     selectFrame_ = new QGroupBox(platform::fromWindows1252(selectFrameCaption), this);
-    selectFrame_->setGeometry(selectFramePosition.x, selectFramePosition.y, spec.frameSize.width,
-                              spec.frameSize.height);
-    createLinks(spec);
-    backButton_ = new PictureButton(spec.backControl, backPicture, this);
-    backButton_->setGeometry(spec.backPosition.x, spec.backPosition.y, backButtonSize.width,
-                             backButtonSize.height);
+    selectFrame_->setGeometry(selectFramePosition.x, selectFramePosition.y,
+                              subtestLayout.frameSize.width, subtestLayout.frameSize.height);
+    createLinks(subtestLayout);
+    backButton_ = new PictureButton(subtestLayout.backControl, backPicture, this);
+    backButton_->setGeometry(subtestLayout.backPosition.x, subtestLayout.backPosition.y,
+                             backButtonSize.width, backButtonSize.height);
     connect(backButton_, &PictureButton::controlEvent, this, &SubtestWindow::controlEvent);
 }
 
-void SubtestWindow::createLinks(const SubtestWindowSpec& spec) {
+void SubtestWindow::createLinks(const SubtestWindowLayout& subtestLayout) {
     const QFont font = linkFont(); // made anew for every window that opens
     int k = 0;
-    for (const SubtestLink& link : spec.links) {
+    for (const SubtestLink& link : subtestLayout.links) {
         auto* widget = new TopicLink(link.control, platform::fromWindows1252(link.text), this);
         const Point at = linkPosition(k++);
         widget->setGeometry(at.x, at.y, link.size.width, link.size.height);

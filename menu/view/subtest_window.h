@@ -9,9 +9,13 @@
 
 class QGroupBox;
 
+namespace platform {
+class PictureButton;
+}
+
 namespace menu {
 
-class PictureButton;
+using platform::PictureButton;
 class TopicLink;
 
 // A small window owned by the main window, with a title bar only: the "Select" frame, one
@@ -19,7 +23,8 @@ class TopicLink;
 class SubtestWindow : public QWidget {
     Q_OBJECT
   public:
-    SubtestWindow(const SubtestWindowSpec& spec, const QImage& backPicture, QWidget* owner);
+    SubtestWindow(const SubtestWindowLayout& subtestLayout, const QImage& backPicture,
+                  QWidget* owner);
 
     int windowNumber() const { return windowNumber_; }
     QGroupBox* selectFrame() const { return selectFrame_; }
@@ -34,7 +39,7 @@ class SubtestWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void createLinks(const SubtestWindowSpec& spec);
+    void createLinks(const SubtestWindowLayout& subtestLayout);
 
     int windowNumber_;
     QGroupBox* selectFrame_ = nullptr;

@@ -17,12 +17,74 @@ constexpr std::size_t headerBytesBeforeVersion3 = 0x58;
 
 using HeaderBytes = std::array<unsigned char, headerBytes>;
 
+// The directory begins with its own header: "ITSP", then at 0x10 the length of one
+// directory block. The CHM library allocates a block of that length before it reads one.
+constexpr std::size_t directoryBlockLengthAt = 0x10;
+constexpr std::size_t directoryHeaderBytes = directoryBlockLengthAt + 4;
+
 std::uint64_t littleEndian(const HeaderBytes& bytes, std::size_t at, std::size_t width) {
     std::uint64_t value = 0;
     for (std::size_t i = width; i-- > 0;) {
         value = (value << 8) | bytes[at + i];
     }
     return value;
+}
+
+// Whether the directory header is one and its blocks fit inside the directory; a damaged
+// length would have the library allocate (and clear) gigabytes for a single block.
+bool directoryBlocksFit(std::ifstream& in, std::uint64_t directoryOffset,
+                        std::uint64_t directoryLength) {
+    HeaderBytes bytes{};
+    if (directoryLength < directoryHeaderBytes ||
+        !in.seekg(static_cast<std::streamoff>(directoryOffset)) ||
+        !in.read(reinterpret_cast<char*>(bytes.data()), directoryHeaderBytes)) {
+        return false;
+    }
+    if (bytes[0] != 'I' || bytes[1] != 'T' || bytes[2] != 'S' || bytes[3] != 'P') {
+        return false;
+    }
+    const std::uint64_t blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
+    return blockLength > 0 && blockLength <= directoryLength;
+}
+
+// The directory's listing blocks ("PMGL") form a chain from the first listing block (index
+// at 0x20 of the directory header) through the "next" index at 0x10 of each block, ending
+// at -1. The CHM library follows that chain without end when a damaged file makes it a
+// loop, so a chain that visits more blocks than the directory holds is refused.
+constexpr std::size_t directoryHeaderLengthAt = 0x08;
+constexpr std::size_t firstListingBlockAt = 0x20;
+constexpr std::size_t directoryFieldsBytes = firstListingBlockAt + 4;
+constexpr std::size_t nextListingBlockAt = 0x10;
+constexpr std::size_t listingHeaderBytes = nextListingBlockAt + 4;
+constexpr std::uint64_t endOfChain = 0xFFFFFFFF;
+
+bool listingChainEnds(std::ifstream& in, std::uint64_t directoryOffset,
+                      std::uint64_t directoryLength) {
+    HeaderBytes bytes{};
+    if (directoryLength < directoryFieldsBytes ||
+        !in.seekg(static_cast<std::streamoff>(directoryOffset)) ||
+        !in.read(reinterpret_cast<char*>(bytes.data()), directoryFieldsBytes)) {
+        return false;
+    }
+    const std::uint64_t blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
+    const std::uint64_t blocksBegin =
+        directoryOffset + littleEndian(bytes, directoryHeaderLengthAt, 4);
+    const std::uint64_t mostBlocks = directoryLength / blockLength + 1;
+    std::uint64_t block = littleEndian(bytes, firstListingBlockAt, 4);
+    for (std::uint64_t visited = 0; block != endOfChain; ++visited) {
+        if (visited > mostBlocks) {
+            return false;
+        }
+        in.clear();
+        HeaderBytes listing{};
+        if (!in.seekg(static_cast<std::streamoff>(blocksBegin + block * blockLength)) ||
+            !in.read(reinterpret_cast<char*>(listing.data()), listingHeaderBytes) ||
+            listing[0] != 'P' || listing[1] != 'M' || listing[2] != 'G' || listing[3] != 'L') {
+            return true; // the library stops where a block cannot be read as a listing
+        }
+        block = littleEndian(listing, nextListingBlockAt, 4);
+    }
+    return true;
 }
 
 } // namespace
@@ -53,7 +115,8 @@ std::optional<ChmFileHeader> readChmFileHeader(const std::filesystem::path& file
         }
         contentOffset = littleEndian(bytes, contentOffsetAt, 8);
     }
-    if (contentOffset > size) {
+    if (contentOffset > size || !directoryBlocksFit(in, directoryOffset, directoryLength) ||
+        !listingChainEnds(in, directoryOffset, directoryLength)) {
         return std::nullopt;
     }
     return ChmFileHeader{size, contentOffset};

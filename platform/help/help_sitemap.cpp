@@ -13,10 +13,15 @@ const QRegularExpression& tagPattern() {
     return pattern;
 }
 
-QString attribute(const QString& attributes, const QString& name) {
-    const QRegularExpression pattern(
-        QStringLiteral(R"re(\b%1\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re").arg(name),
-        QRegularExpression::CaseInsensitiveOption);
+// One attribute's value, quoted either way or bare. Made once per attribute name: a contents
+// file has hundreds of parameters, and compiling the pattern for each cost more than reading.
+QRegularExpression attributePattern(const char* name) {
+    return QRegularExpression(QStringLiteral(R"re(\b%1\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re")
+                                  .arg(QLatin1String(name)),
+                              QRegularExpression::CaseInsensitiveOption);
+}
+
+QString attribute(const QString& attributes, const QRegularExpression& pattern) {
     const QRegularExpressionMatch match = pattern.match(attributes);
     if (!match.hasMatch()) {
         return {};
@@ -55,14 +60,17 @@ class SitemapReader {
 
   private:
     void startEntry(const QString& attributes) {
-        inEntry_ = attribute(attributes, QStringLiteral("type"))
+        static const QRegularExpression type = attributePattern("type");
+        inEntry_ = attribute(attributes, type)
                        .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
         current_ = SitemapEntry{{}, {}, qMax(0, depth_ - 1)};
     }
 
     void takeParameter(const QString& attributes) {
-        const QString name = attribute(attributes, QStringLiteral("name")).toLower();
-        const QString value = decodeEntities(attribute(attributes, QStringLiteral("value")));
+        static const QRegularExpression namePattern = attributePattern("name");
+        static const QRegularExpression valuePattern = attributePattern("value");
+        const QString name = attribute(attributes, namePattern).toLower();
+        const QString value = decodeEntities(attribute(attributes, valuePattern));
         if (name == QLatin1String("name") && current_.name.isEmpty()) {
             current_.name = value;
         } else if (name == QLatin1String("local") && current_.local.isEmpty()) {

@@ -66,6 +66,7 @@ HelpWindow* openWindow(const std::filesystem::path& helpFile) {
     auto* window = new HelpWindow(helpFile);
     window->setAttribute(Qt::WA_DeleteOnClose);
     placeBeside(window, caller);
+    fitWhenFirstShown(window);
     openWindows().emplace_back(window);
     return window;
 }
@@ -76,6 +77,8 @@ void bringToFront(HelpWindow* window) {
     if (found != windows.end()) {
         std::rotate(found, found + 1, windows.end());
     }
+    // A help window the learner minimised comes back when help is asked for again.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <filesystem>
+
 namespace platform {
 namespace {
 
@@ -22,6 +24,43 @@ QByteArray readWholeFile(const std::string& path) {
 
 bool startsWith(const QByteArray& bytes, const char* prefix) {
     return bytes.startsWith(QByteArray(prefix));
+}
+
+qint64 littleEndian(const QByteArray& bytes, int at, int size) {
+    qint64 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// Whether a Windows bitmap holds all the pixel data its header promises. Qt's reader fills
+// what is missing with nothing and returns the picture anyway; a cut file must give none.
+bool bitmapIsWhole(const QByteArray& bytes) {
+    if (bytes.size() < 26)
+        return false;
+    const qint64 pixelsAt = littleEndian(bytes, 10, 4);
+    const qint64 headerSize = littleEndian(bytes, 14, 4);
+    qint64 width = 0, height = 0, bitsPerPixel = 0, compression = 0, imageSize = 0;
+    if (headerSize == 12) { // the old OS/2 header
+        width = littleEndian(bytes, 18, 2);
+        height = littleEndian(bytes, 20, 2);
+        bitsPerPixel = littleEndian(bytes, 24, 2);
+    } else {
+        if (bytes.size() < 38)
+            return false;
+        width = static_cast<qint32>(littleEndian(bytes, 18, 4));
+        height = static_cast<qint32>(littleEndian(bytes, 22, 4));
+        bitsPerPixel = littleEndian(bytes, 28, 2);
+        compression = littleEndian(bytes, 30, 4);
+        imageSize = littleEndian(bytes, 34, 4);
+    }
+    const qint64 rows = height < 0 ? -height : height;
+    if (!isAcceptablePictureSize(width, rows))
+        return false;
+    const bool uncompressed = compression == 0 || compression == 3; // plain or bit fields
+    const qint64 pixelBytes =
+        uncompressed ? (width * bitsPerPixel + 31) / 32 * 4 * rows : imageSize;
+    return pixelsAt + pixelBytes <= bytes.size();
 }
 
 // Reads the bytes with exactly one of Qt's readers, never guessing another format.
@@ -45,15 +84,22 @@ QImage readWithQt(const QByteArray& bytes, const char* format) {
 } // namespace
 
 QImage loadPictureFile(const std::string& path) {
-    const QByteArray bytes = readWholeFile(path);
+    return loadPictureBytes(readWholeFile(path));
+}
+
+QImage loadPictureBytes(const QByteArray& bytes) {
     if (startsWith(bytes, "BM"))
-        return readWithQt(bytes, "bmp");
+        return bitmapIsWhole(bytes) ? readWithQt(bytes, "bmp") : QImage();
     QImage icon = readWithQt(bytes, "ico");
     if (!icon.isNull())
         return icon;
     if (startsWith(bytes, "\xFF\xD8"))
         return decodeJpeg(bytes);
     return {};
+}
+
+QImage loadProgramPicture(const std::string& folder, std::string_view file) {
+    return loadPictureFile((std::filesystem::path(folder) / file).string());
 }
 
 } // namespace platform

@@ -4,9 +4,14 @@
 
 namespace platform {
 
+// Every Windows-1252 character is one UTF-16 unit, so the text converts byte by byte.
 QString fromWindows1252(std::string_view text) {
-    const std::string utf8 = windows1252ToUtf8(text);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* out = shown.data();
+    for (const char byte : text)
+        *out++ =
+            QChar(static_cast<char16_t>(windows1252CodePoint(static_cast<unsigned char>(byte))));
+    return shown;
 }
 
 std::string toWindows1252(const QString& text) {

@@ -9,6 +9,8 @@ std::string programFolder() {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
 }
 
-void enterProgramFolder() { QDir::setCurrent(QCoreApplication::applicationDirPath()); }
+void enterProgramFolder() {
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/qt/program_start.h"
 
+#include "platform/qt/pending_input.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -41,6 +43,8 @@ bool runAndWait(const std::string& folder, const std::string& name) {
     if (!process.waitForStarted(-1))
         return false;
     process.waitForFinished(-1);
+    // What the learner clicked or typed into the frozen windows is not carried out now.
+    discardPendingInput();
     return true;
 }
 

@@ -57,6 +57,10 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
 
 } // namespace
 
+char32_t windows1252CodePoint(unsigned char byte) {
+    return codePointOf(byte);
+}
+
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -38,8 +38,8 @@ std::vector<std::pair<std::string, std::string>> startedPrograms() {
         const auto source = engine::readCatalogueFolder(item.path());
         for (const auto& page : source.pages)
             if (!page.entry.program.empty())
-                started.emplace_back(page.entry.program,
-                                     source.settings.name + ", Page " + std::to_string(page.number));
+                started.emplace_back(page.entry.program, source.settings.name + ", Page " +
+                                                             std::to_string(page.number));
     }
     for (const auto& group : menu::topicGroups())
         for (const auto& topic : group.topics)
@@ -62,7 +62,8 @@ TEST(CoursePrograms, EveryProgramThatIsStartedIsOnTheCourseList) {
     const auto started = startedPrograms();
     EXPECT_GT(started.size(), 40u);
     for (const auto& [name, where] : started)
-        EXPECT_TRUE(known.count(withoutExe(name))) << where << " starts \"" << name << "\", which is on no list";
+        EXPECT_TRUE(known.count(withoutExe(name)))
+            << where << " starts \"" << name << "\", which is on no list";
 }
 
 TEST(CoursePrograms, EveryProgramWeBuildIsStagedAndExecutable) {

@@ -12,10 +12,11 @@ namespace {
 
 // A catalogue folder written by the test, with one bad thing in it at a time.
 class CatalogueFolder : public ::testing::Test {
-protected:
-    fs::path folder = fs::temp_directory_path() /
-                      ("catalogue-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  protected:
+    fs::path folder =
+        fs::temp_directory_path() /
+        ("catalogue-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
 
     void SetUp() override {
         fs::create_directories(folder);
@@ -53,12 +54,14 @@ TEST(CatalogueSample, StoredContentHoldsOneRecordPerPageInOrder) {
     const std::string content = buildStoredContent(source.pages);
     EXPECT_EQ(source.pages[0].entry.record, 0u);
     EXPECT_EQ(source.pages[1].entry.record - source.pages[0].entry.record,
-              std::string("Lesson 1 - Angles").size() + std::string("Two lines that cross make four angles.").size() + 27)
+              std::string("Lesson 1 - Angles").size() +
+                  std::string("Two lines that cross make four angles.").size() + 27)
         << "a text record is 27 texts";
     const std::size_t questionStart = source.pages[1].entry.record;
     const std::size_t questionLength = source.pages[2].entry.record - questionStart;
     const std::string question = content.substr(questionStart, questionLength);
-    EXPECT_EQ(std::count(question.begin(), question.end(), '\0'), 18) << "a question record is 18 texts";
+    EXPECT_EQ(std::count(question.begin(), question.end(), '\0'), 18)
+        << "a question record is 18 texts";
     EXPECT_EQ(question.substr(question.size() - 2), std::string("a") + '\0');
 }
 
@@ -66,9 +69,11 @@ TEST_F(CatalogueFolder, NamesThePageOfEachFault) {
     write("pages-1.txt", "page 1 question lesson 1\ntutor\n 1|Q\nanswer e\n"
                          "page 3 text lesson 1\n");
     const auto s = read();
-    EXPECT_TRUE(mentions(s, "demo, Page 1 (pages-1.txt line 1): a Page that shows the tutor is a text Page"));
+    EXPECT_TRUE(mentions(
+        s, "demo, Page 1 (pages-1.txt line 1): a Page that shows the tutor is a text Page"));
     EXPECT_TRUE(mentions(s, "answer letter is a, b, c or d"));
-    EXPECT_TRUE(mentions(s, "Page 3 (pages-1.txt line 5): Pages must follow each other; expected Page 2"));
+    EXPECT_TRUE(
+        mentions(s, "Page 3 (pages-1.txt line 5): Pages must follow each other; expected Page 2"));
 }
 
 TEST_F(CatalogueFolder, RefusesLinesOutOfRangeOrOrderAndCharactersWithoutAByte) {

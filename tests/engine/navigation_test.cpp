@@ -8,7 +8,7 @@ using engine::LessonEngine;
 namespace {
 
 class Navigation : public ::testing::Test {
-protected:
+  protected:
     FakeHost host;
     LessonEngine lesson{lessonCatalogue(), host};
 
@@ -108,7 +108,7 @@ TEST_F(Navigation, DemonstrationStartsOnEveryArrivalWhateverTheWay) {
     lesson.pressNext();
     lesson.pressNext(); // arrive at 7 by Next
     lesson.pressNext();
-    lesson.pressPrevious(); // by Previous
+    lesson.pressPrevious();  // by Previous
     lesson.handleControl(7); // by Step two
     EXPECT_EQ(host.count("demo recorder.exe"), 3);
 }
@@ -136,4 +136,17 @@ TEST_F(Navigation, RestoringAPlaceThatDoesNotExistChangesNothing) {
     EXPECT_EQ(page(), 5);
     EXPECT_TRUE(lesson.restorePlace(11, 3, 1));
     EXPECT_EQ(page(), 11);
+}
+
+TEST_F(Navigation, ARefusedPlaceLeavesTheStartScreenUntouched) {
+    const std::size_t presents = host.screens.size();
+    EXPECT_FALSE(lesson.restorePlace(999, 1, 1));
+    EXPECT_FALSE(lesson.restorePlace(1, 1, 7));
+    EXPECT_FALSE(lesson.restorePlace(1, 1, -1));
+    EXPECT_FALSE(lesson.state().lessonChosen) << "nothing changes before the values are checked";
+    EXPECT_EQ(page(), 0);
+    EXPECT_EQ(lesson.state().stepButtonCount, 0);
+    EXPECT_EQ(host.screens.size(), presents);
+    lesson.pressNext();
+    EXPECT_EQ(page(), 0) << "Next stays disabled on the start screen";
 }

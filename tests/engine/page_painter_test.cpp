@@ -10,7 +10,7 @@ using namespace engine;
 namespace {
 
 class PagePainter : public ::testing::Test {
-protected:
+  protected:
     FakeHost host;
     LessonEngine lesson{lessonCatalogue(), host};
 
@@ -36,7 +36,9 @@ protected:
                 out.push_back(*f);
         return out;
     }
-    DrawText textLine(int i) const { return texts(FontNumber::Page).at(static_cast<std::size_t>(i - 1)); }
+    DrawText textLine(int i) const {
+        return texts(FontNumber::Page).at(static_cast<std::size_t>(i - 1));
+    }
 };
 
 constexpr Rgb bubble{255, 255, 225};
@@ -108,7 +110,8 @@ TEST_F(PagePainter, ALaterLineWithTheSameLetterTakesTheButtonAndBareLettersGetNo
     const auto buttonsA = std::count_if(screen().controls.begin(), screen().controls.end(),
                                         [](const Control& c) { return c.number == 15; });
     EXPECT_EQ(buttonsA, 1);
-    EXPECT_EQ(screen().control(15)->rect.y, 62) << "line 4, not line 3 or the bare \"A.\" on line 5";
+    EXPECT_EQ(screen().control(15)->rect.y, 62)
+        << "line 4, not line 3 or the bare \"A.\" on line 5";
     EXPECT_EQ(screen().control(18)->rect.y, 102);
 }
 
@@ -146,7 +149,8 @@ TEST_F(PagePainter, FillInPagesHaveFieldsLabelsAndDone) {
 TEST_F(PagePainter, PicturesAreLoadedInOrderAfterTheReleasesAndDrawnUnderTheText) {
     showPage(11);
     const std::vector<std::string> tail(host.events.end() - 5, host.events.end() - 2);
-    EXPECT_EQ(tail, (std::vector<std::string>{"release 78", "load 77 square.bmp", "load 78 wide.bmp"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"release 78", "load 77 square.bmp", "load 78 wide.bmp"}));
     std::vector<DrawPicture> pictures;
     std::size_t lastPicture = 0, firstText = 0;
     for (std::size_t i = 0; i < screen().background.size(); ++i) {
@@ -170,8 +174,9 @@ TEST_F(PagePainter, EveryScreenHasTheStandardControlsAndSevenTooltips) {
     for (const auto& c : screen().controls)
         tooltips += c.tooltip.empty() ? 0 : 1;
     EXPECT_EQ(tooltips, 3 + 2) << "three lessons with tooltips, Previous and Next";
-    EXPECT_EQ(screen().control(2)->tooltip,
-              "Lesson 2 - Triangles\n\nTriangles\nThe angles of a triangle add up to 180 degrees...");
+    EXPECT_EQ(
+        screen().control(2)->tooltip,
+        "Lesson 2 - Triangles\n\nTriangles\nThe angles of a triangle add up to 180 degrees...");
     EXPECT_EQ(screen().control(12)->tooltip, "Previous");
     EXPECT_EQ(screen().control(1)->rect, (Rect{10, 40, 75, 30}));
     EXPECT_EQ(screen().control(11)->rect, (Rect{10, 430, 75, 30}));

@@ -5,7 +5,9 @@
 using namespace engine;
 
 namespace {
-double seconds(double s) { return s * 1000.0; }
+double seconds(double s) {
+    return s * 1000.0;
+}
 } // namespace
 
 TEST(StudyTime, MinutesRoundToNearestWithHalvesToEven) {
@@ -14,7 +16,8 @@ TEST(StudyTime, MinutesRoundToNearestWithHalvesToEven) {
     EXPECT_EQ(minutesOfRun(seconds(1000), seconds(1090)), 2) << "1.5 goes to the even 2";
     EXPECT_EQ(minutesOfRun(seconds(1000), seconds(1150)), 2) << "2.5 goes to the even 2";
     EXPECT_EQ(minutesOfRun(seconds(0), seconds(600)), 10);
-    EXPECT_EQ(minutesOfRun(seconds(5000), seconds(10)), 0) << "a clock running backwards adds nothing";
+    EXPECT_EQ(minutesOfRun(seconds(5000), seconds(10)), 0)
+        << "a clock running backwards adds nothing";
 }
 
 TEST(StudyTime, TotalIsReadLikeABasicValue) {

@@ -133,3 +133,173 @@ TEST(ChmArchive, SurvivesDamagedBytesAnywhereInTheFile) {
         }
     }
 }
+
+// Found by the help file fuzz target: a directory header claiming 2.5 GB blocks made the CHM
+// library allocate that much for one block while opening the file (under the sanitizers,
+// clearing it stalled the run for over 20 s). The same damage put into the course's own file
+// is refused as well.
+TEST(ChmArchive, RefusesADirectoryWhoseBlocksAreLongerThanTheDirectory) {
+    EXPECT_EQ(ChmArchive(std::filesystem::path(FUZZ_FINDINGS) /
+                         "chm-directory-block-beyond-directory.chm")
+                  .openStatus(),
+              ChmOpenStatus::NotAHelpFile);
+    const help_test::ScratchFolder scratch;
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    ASSERT_GT(damaged.size(), 0x100u);
+    const std::size_t directory =
+        static_cast<unsigned char>(damaged[0x48]) |
+        static_cast<std::size_t>(static_cast<unsigned char>(damaged[0x49])) << 8;
+    ASSERT_EQ(damaged.substr(directory, 4), "ITSP");
+    damaged[directory + 0x13] = '\x40'; // block length + 1 GiB
+    help_test::writeBytes(scratch.file("long-blocks.chm"), damaged);
+    EXPECT_EQ(ChmArchive(scratch.file("long-blocks.chm")).openStatus(),
+              ChmOpenStatus::NotAHelpFile);
+    help_test::writeBytes(scratch.file("whole.chm"),
+                          help_test::readBytes(help_test::compiledHelpFile()));
+    EXPECT_TRUE(ChmArchive(scratch.file("whole.chm")).isOpen());
+}
+
+// Found by the help file fuzz target: an LZX control record with a window size of 0 made the
+// CHM library divide by zero inside chm_open, ending the program. Such files are refused, and
+// so is the course's own file with the same damage.
+TEST(ChmArchive, RefusesACompressionControlRecordTheLibraryCannotDivideBy) {
+    EXPECT_EQ(
+        ChmArchive(std::filesystem::path(FUZZ_FINDINGS) / "chm-lzx-window-zero.chm").openStatus(),
+        ChmOpenStatus::NotAHelpFile);
+    const help_test::ScratchFolder scratch;
+    const std::string whole = help_test::readBytes(help_test::compiledHelpFile());
+    const std::size_t control = whole.find("LZXC");
+    ASSERT_NE(control, std::string::npos);
+    for (const std::size_t field : {8u, 12u, 16u}) { // reset interval, window size, per reset
+        std::string damaged = whole;
+        damaged.replace(control + field, 4, std::string(4, '\0'));
+        help_test::writeBytes(scratch.file("control.chm"), damaged);
+        EXPECT_EQ(ChmArchive(scratch.file("control.chm")).openStatus(), ChmOpenStatus::NotAHelpFile)
+            << field;
+    }
+}
+
+// Found by the help file fuzz target: an LZX control record of another version than 2, whose
+// window size the CHM library takes as bytes (2 here), left it without a decoder, and the first
+// compressed read ended the program. Window sizes other than a power of two from 32 KiB to
+// 2 MiB are refused; the course's own one (2 x 32 KiB) opens.
+TEST(ChmArchive, RefusesACompressionWindowTheDecoderDoesNotTake) {
+    EXPECT_EQ(ChmArchive(std::filesystem::path(FUZZ_FINDINGS) / "chm-lzx-window-below-32k.chm")
+                  .openStatus(),
+              ChmOpenStatus::NotAHelpFile);
+    const help_test::ScratchFolder scratch;
+    const std::string whole = help_test::readBytes(help_test::compiledHelpFile());
+    const std::size_t control = whole.find("LZXC");
+    ASSERT_NE(control, std::string::npos);
+    const auto littleEndian = [](std::uint32_t value) {
+        std::string bytes(4, '\0');
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    // Version 2 counts the window in units of 32 KiB, any other version in bytes.
+    const auto withWindow = [&](std::uint32_t version, std::uint32_t window) {
+        std::string damaged = whole;
+        damaged.replace(control + 4, 4, littleEndian(version));
+        damaged.replace(control + 12, 4, littleEndian(window));
+        help_test::writeBytes(scratch.file("window.chm"), damaged);
+        return ChmArchive(scratch.file("window.chm")).openStatus();
+    };
+    EXPECT_EQ(withWindow(2, 2), ChmOpenStatus::Opened);
+    EXPECT_EQ(withWindow(2, 3), ChmOpenStatus::NotAHelpFile);   // 96 KiB
+    EXPECT_EQ(withWindow(2, 128), ChmOpenStatus::NotAHelpFile); // 4 MiB
+    EXPECT_EQ(withWindow(65538, 2), ChmOpenStatus::NotAHelpFile);
+}
+
+// Found by the help file fuzz target: a listing block whose "next" index leads back into the
+// chain made the CHM library walk the directory for ever. Such files are refused, and so is
+// the course's own file with its first listing block pointing at itself.
+TEST(ChmArchive, RefusesADirectoryWhoseListingBlocksFormALoop) {
+    EXPECT_EQ(ChmArchive(std::filesystem::path(FUZZ_FINDINGS) / "chm-listing-chain-loop.chm")
+                  .openStatus(),
+              ChmOpenStatus::NotAHelpFile);
+    const help_test::ScratchFolder scratch;
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    ASSERT_GT(damaged.size(), 0x100u);
+    const std::size_t directory =
+        static_cast<unsigned char>(damaged[0x48]) |
+        static_cast<std::size_t>(static_cast<unsigned char>(damaged[0x49])) << 8;
+    ASSERT_EQ(damaged.substr(directory, 4), "ITSP");
+    const auto field = [&](std::size_t at) {
+        std::size_t value = 0;
+        for (std::size_t i = 4; i-- > 0;)
+            value = (value << 8) | static_cast<unsigned char>(damaged[at + i]);
+        return value;
+    };
+    const std::size_t first = field(directory + 0x20);
+    const std::size_t listing =
+        directory + field(directory + 0x08) + first * field(directory + 0x10);
+    ASSERT_EQ(damaged.substr(listing, 4), "PMGL");
+    for (std::size_t i = 0; i < 4; ++i)
+        damaged[listing + 0x10 + i] = static_cast<char>((first >> (8 * i)) & 0xFF);
+    help_test::writeBytes(scratch.file("loop.chm"), damaged);
+    EXPECT_EQ(ChmArchive(scratch.file("loop.chm")).openStatus(), ChmOpenStatus::NotAHelpFile);
+}
+
+namespace {
+
+// Where the compressed section's reset table of the course's own help file lies: its directory
+// entry names it, then gives the section, the offset and the length as 7-bit encoded numbers.
+std::size_t resetTableOffset(const std::string& file) {
+    const std::string name = "InstanceData/ResetTable";
+    std::size_t at = file.find(name);
+    if (at == std::string::npos)
+        return std::string::npos;
+    at += name.size();
+    const auto encoded = [&] {
+        std::size_t value = 0;
+        unsigned char c = 0;
+        do {
+            c = static_cast<unsigned char>(file[at++]);
+            value = (value << 7) | (c & 0x7F);
+        } while (c & 0x80);
+        return value;
+    };
+    encoded(); // section 0, the uncompressed one
+    const std::size_t offset = encoded();
+    std::size_t contentOffset = 0;
+    for (std::size_t i = 8; i-- > 0;)
+        contentOffset = (contentOffset << 8) | static_cast<unsigned char>(file[0x58 + i]);
+    return contentOffset + offset;
+}
+
+} // namespace
+
+// Found by the help file fuzz target: a reset table whose block length has a bit above the
+// lowest 32 made the CHM library read a whole compressed block into a buffer sized from the
+// lower 32 bits only; a block length of 0 made it divide by zero. Both are refused; the
+// course's own block length opens.
+TEST(ChmArchive, RefusesAResetTableWithABlockLengthTheLibraryCannotUse) {
+    const help_test::ScratchFolder scratch;
+    const std::string whole = help_test::readBytes(help_test::compiledHelpFile());
+    const std::size_t table = resetTableOffset(whole);
+    ASSERT_LT(table + 40, whole.size());
+    ASSERT_EQ(whole[table], '\x02'); // version 2
+    const auto withBlockLength = [&](std::uint64_t length) {
+        std::string damaged = whole;
+        for (std::size_t i = 0; i < 8; ++i)
+            damaged[table + 32 + i] = static_cast<char>((length >> (8 * i)) & 0xFF);
+        help_test::writeBytes(scratch.file("blocks.chm"), damaged);
+        return ChmArchive(scratch.file("blocks.chm")).openStatus();
+    };
+    EXPECT_EQ(withBlockLength((1ull << 32) | 0x8000), ChmOpenStatus::NotAHelpFile);
+    EXPECT_EQ(withBlockLength(0), ChmOpenStatus::NotAHelpFile);
+    EXPECT_EQ(withBlockLength(64ull * 1024 * 1024), ChmOpenStatus::NotAHelpFile);
+    EXPECT_EQ(withBlockLength(0x8000), ChmOpenStatus::Opened);
+}
+
+// Found by the help file fuzz target: a reset table whose blocks, from one start to the next,
+// were longer than the buffer the CHM library reads one compressed block into (the block
+// length + 6144 bytes); the library read past that buffer. Such files are refused.
+TEST(ChmArchive, RefusesCompressedBlocksLongerThanTheLibrarysBuffer) {
+    EXPECT_EQ(
+        ChmArchive(std::filesystem::path(FUZZ_FINDINGS) / "chm-compressed-block-beyond-buffer.chm")
+            .openStatus(),
+        ChmOpenStatus::NotAHelpFile);
+    EXPECT_TRUE(ChmArchive(help_test::compiledHelpFile()).isOpen());
+}

@@ -184,6 +184,16 @@ TEST_F(HelpViewer, ReusesTheWindowOfTheSameFile) {
     EXPECT_EQ(platform::lastOpenedHelpWindow(), other);
 }
 
+TEST_F(HelpViewer, AMinimisedHelpWindowComesBackWhenHelpIsAskedForAgain) {
+    HelpWindow* first = openCourseHelp();
+    first->showMinimized();
+    QCoreApplication::processEvents();
+    HelpWindow* again = openCourseHelp();
+    EXPECT_EQ(again, first);
+    EXPECT_FALSE(again->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(again->isVisible());
+}
+
 TEST_F(HelpViewer, ReadsTheHelpFileAfreshWhenItWasMissing) {
     const help_test::ScratchFolder scratch;
     HelpWindow* window = open(scratch.file("help.chm"), "introduction.html");
@@ -258,15 +268,91 @@ TEST(HelpPlacement, PutsTheWindowBesideTheCallerOnItsScreen) {
     EXPECT_EQ(help.x(), caller.frameGeometry().right() + 1);
     EXPECT_EQ(help.y(), caller.frameGeometry().top());
 
-    // Too close to the screen's right edge: the window moves left to stay on the screen.
+    // Too close to the screen's right edge: the window moves left until its frame, as wide
+    // as the caller's, ends at the screen's edge.
     const QRect screen = caller.screen()->availableGeometry();
     caller.move(screen.right() - 250, 20);
     platform::placeBeside(&help, &caller);
-    EXPECT_EQ(help.x() + help.width(), screen.right() + 1);
+    const int frameWidth = caller.frameGeometry().width() - caller.width();
+    EXPECT_EQ(help.x() + help.width() + frameWidth, screen.right() + 1);
 
     // Larger than the screen: shrunk to fit.
     help.resize(screen.width() + 100, screen.height() + 100);
     platform::placeBeside(&help, &caller);
     EXPECT_LE(help.width(), screen.width());
     EXPECT_LE(help.height(), screen.height());
+}
+
+TEST(HelpPlacement, KeepsTheWholeFrameOnTheScreenOfTheCaller) {
+    const QRect screen(0, 0, 1280, 1024);
+    const QMargins frame(4, 26, 4, 4); // title bar and borders of a window manager
+    const QSize wanted(880, 600);
+    const QRect lessonWindow(0, 0, 804, 590);
+
+    // No room to the right of the lesson window: the help window overlaps its right part.
+    QRect outer = platform::helpWindowFrame(screen, lessonWindow, frame, wanted);
+    EXPECT_TRUE(screen.contains(outer))
+        << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height();
+    EXPECT_EQ(outer.size(), QSize(888, 630)) << "the inside keeps its size";
+    EXPECT_EQ(outer.top(), 0);
+
+    // Room to the right: beside the caller, top edges level.
+    outer = platform::helpWindowFrame(screen, QRect(0, 100, 300, 200), frame, wanted);
+    EXPECT_EQ(outer.topLeft(), QPoint(300, 100));
+
+    // Beside a maximised window that fills the screen, and low on the screen.
+    EXPECT_TRUE(screen.contains(platform::helpWindowFrame(screen, screen, frame, wanted)));
+    EXPECT_TRUE(screen.contains(
+        platform::helpWindowFrame(screen, QRect(200, 900, 300, 100), frame, wanted)));
+
+    // A screen smaller than the window: shrunk until the frame fits exactly.
+    const QRect small(0, 0, 800, 600);
+    EXPECT_EQ(platform::helpWindowFrame(small, lessonWindow, frame, wanted), small);
+
+    // A second screen to the right of the first: the window stays on the caller's screen.
+    const QRect second(1280, 0, 1024, 768);
+    outer = platform::helpWindowFrame(second, QRect(1300, 10, 600, 400), frame, wanted);
+    EXPECT_TRUE(second.contains(outer));
+
+    // Without a caller: centred on the screen.
+    outer = platform::helpWindowFrame(screen, QRect(), frame, wanted);
+    EXPECT_TRUE(screen.contains(outer));
+    EXPECT_LE(std::abs((outer.left() - screen.left()) - (screen.right() - outer.right())), 1);
+    EXPECT_LE(std::abs((outer.top() - screen.top()) - (screen.bottom() - outer.bottom())), 1);
+}
+
+TEST(HelpPlacement, AShownWindowIsMovedBackWhollyOntoItsScreen) {
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.right() - 100, screen.bottom() - 50);
+    platform::keepWhollyOnScreen(&window);
+    EXPECT_TRUE(screen.contains(window.frameGeometry()));
+    EXPECT_EQ(window.frameGeometry().right(), screen.right());
+    EXPECT_EQ(window.frameGeometry().bottom(), screen.bottom());
+    EXPECT_EQ(window.size(), QSize(300, 200));
+
+    // Larger than the screen: made smaller until the frame fits.
+    window.resize(screen.width() + 50, screen.height() + 50);
+    platform::keepWhollyOnScreen(&window);
+    EXPECT_TRUE(screen.contains(window.frameGeometry()));
+}
+
+TEST(HelpPlacement, TheHelpWindowIsFittedOnceWhenFirstPainted) {
+    QWidget window;
+    window.resize(300, 200);
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.right() - 100, 10);
+    platform::fitWhenFirstShown(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    (void)QTest::qWaitFor([&] { return screen.contains(window.frameGeometry()); });
+    EXPECT_TRUE(screen.contains(window.frameGeometry()));
+    // Later the learner may put the window where he likes.
+    window.move(screen.right() - 100, 10);
+    window.update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.x(), screen.right() - 100);
 }

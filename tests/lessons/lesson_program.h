@@ -11,17 +11,17 @@
 
 namespace lesson_tests {
 
-// Where a lesson program's content and its transcribed Page table lie.
+// Where a lesson program's content and its expected Page table lie.
 struct ProgramFolders {
     std::string name;                // "shapes"
     std::filesystem::path lessons;   // lessons/shapes
     std::filesystem::path pictures;  // content/pictures/shapes: the pictures' SVG sources
-    std::filesystem::path pageTable; // tests/lessons/shapes_page_table.txt
+    std::filesystem::path pageTable; // tests/lessons/<program>_page_table.txt
 };
 
 // One lesson program as the tests see it, read once: its catalogue folder as the catalogue
 // reader sees it, the catalogue the program holds (Page and lesson tables and the stored
-// content built from the folder), and the transcribed Page table.
+// content built from the folder), and its expected Page table.
 class LessonProgram {
   public:
     explicit LessonProgram(ProgramFolders folders);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace lesson_tests {
 namespace {
@@ -87,6 +88,28 @@ std::string pageList(const std::vector<int>& pages) {
     return out;
 }
 
+std::string lineList(const auto& lines) {
+    std::string out;
+    for (int i : lines)
+        out += (out.empty() ? "" : " ") + std::to_string(i);
+    return out.empty() ? "none" : out;
+}
+
+std::set<int> nonEmptyLines(const PageSource& page) {
+    std::set<int> out;
+    for (int i = 1; i <= 17; ++i)
+        if (!textLine(page, i).empty())
+            out.insert(i);
+    return out;
+}
+
+int sentenceCount(const std::string& text) {
+    int count = 1;
+    for (std::size_t at = text.find(". "); at != std::string::npos; at = text.find(". ", at + 2))
+        ++count;
+    return count;
+}
+
 int speechLineCount(const PageSource& page) {
     return static_cast<int>(std::count_if(page.speech.begin() + 1, page.speech.end(),
                                           [](auto& s) { return !s.empty(); }));
@@ -112,6 +135,24 @@ std::vector<QuotedLine> linesWithButtons(const PageSource& page) {
 bool sameChoice(const QuotedLine& actual, const QuotedLine& expected) {
     return (expected.number == 0 || actual.number == expected.number) &&
            actual.text == expected.text;
+}
+
+void checkFaceAndSavedPlace(const engine::ProgramSettings& actual, const ExpectedProgram& expected,
+                            PageFaults& faults) {
+    if (!expected.fontFace)
+        faults.add("the expected table gives no face");
+    else if (actual.fontFace != *expected.fontFace)
+        faults.add("program.txt's face is " + shown(actual.fontFace) + ", expected " +
+                   shown(*expected.fontFace));
+    if (!expected.savedPlace)
+        return faults.add("the expected table gives no saved-place");
+    const auto& saved = actual.savedPlace;
+    const auto& want = *expected.savedPlace;
+    if (saved.filter != want.filter || saved.extension != want.extension ||
+        saved.section != want.section)
+        faults.add("program.txt's saved place is filter " + shown(saved.filter) + ", extension " +
+                   shown(saved.extension) + ", section " + shown(saved.section) + "; expected " +
+                   shown(want.filter) + ", " + shown(want.extension) + ", " + shown(want.section));
 }
 
 void checkLessonTable(const LessonProgram& program, const ExpectedLesson& expected,
@@ -146,8 +187,13 @@ void checkCatalogueReads(const LessonProgram& program, PageFaults& faults) {
 }
 
 void checkTableReads(const LessonProgram& program, PageFaults& faults) {
-    for (const auto& error : program.table().errors)
+    const auto& table = program.table();
+    for (const auto& error : table.errors)
         faults.addAsIs(error);
+    if (static_cast<int>(table.pages.size()) != table.program.pageCount)
+        faults.add("the expected table lists " + std::to_string(table.pages.size()) +
+                   " Pages of the " + std::to_string(table.program.pageCount) +
+                   " its catalogue line counts");
 }
 
 void checkPageOrder(const LessonProgram& program, PageFaults& faults) {
@@ -188,9 +234,16 @@ void checkTextLineCounts(const LessonProgram& program, PageFaults& faults) {
                 last = i;
             }
         const int n = expected.number;
-        if (count != expected.textLineCount)
+        if (!expected.textLineCount && !expected.nonEmptyLines)
+            faults.add(n, "the expected table gives neither 'text' nor 'lines'");
+        if (expected.nonEmptyLines && nonEmptyLines(actual) != *expected.nonEmptyLines)
+            faults.add(n, "text on lines " + lineList(nonEmptyLines(actual)) + ", expected " +
+                              lineList(*expected.nonEmptyLines));
+        if (!expected.textLineCount)
+            return;
+        if (count != *expected.textLineCount)
             faults.add(n, std::to_string(count) + " non-empty lines, expected " +
-                              std::to_string(expected.textLineCount) + ", last line " +
+                              std::to_string(*expected.textLineCount) + ", last line " +
                               std::to_string(last));
         else if (expected.lastTextLine && last != *expected.lastTextLine)
             faults.add(n, "last non-empty line is " + std::to_string(last) + ", expected " +
@@ -214,6 +267,9 @@ void checkQuotedTextLines(const LessonProgram& program, PageFaults& faults) {
         for (const auto& line : expected.lineBeginnings)
             if (!textLine(actual, line.number).starts_with(line.text))
                 wrong(line, "it to begin with ");
+        for (const auto& line : expected.lineEndings)
+            if (!textLine(actual, line.number).ends_with(line.text))
+                wrong(line, "it to end with ");
         for (const auto& line : expected.lineContents)
             if (textLine(actual, line.number).find(line.text) == std::string::npos)
                 wrong(line, "it to hold ");
@@ -241,6 +297,8 @@ void checkTutorSpeech(const LessonProgram& program, PageFaults& faults) {
                 faults.add(n, "speech line " + std::to_string(line.number) + " is " +
                                   shown(speechLine(actual, line.number)) + ", expected " +
                                   shown(line.text));
+        if (expected.speechLineCount && !expected.tutorShown)
+            faults.add(n, "the expected table gives speech lines, but the tutor is not shown");
     });
 }
 
@@ -326,8 +384,12 @@ void checkDemonstrationPrograms(const LessonProgram& program, PageFaults& faults
 
 void checkChoiceLines(const LessonProgram& program, PageFaults& faults) {
     program.forEachPage(faults, [&](const ExpectedPage& expected, const PageSource& actual) {
-        if (actual.entry.tutorShown)
-            return; // the tutor's Pages never get answer buttons
+        if (actual.entry.tutorShown) { // the tutor's Pages never get answer buttons
+            if (!expected.choices.empty())
+                faults.add(expected.number, "shows the tutor, so its choices " +
+                                                listed(expected.choices) + " get no buttons");
+            return;
+        }
         const auto withButtons = linesWithButtons(actual);
         if (!std::equal(withButtons.begin(), withButtons.end(), expected.choices.begin(),
                         expected.choices.end(), sameChoice))
@@ -400,10 +462,13 @@ void checkProgramAndLessonTables(const LessonProgram& program, PageFaults& fault
                    std::to_string(table.program.lessonCount) + " pages " +
                    std::to_string(table.program.pageCount) + " study-time " +
                    table.program.studyTimeFile);
+    checkFaceAndSavedPlace(source.settings, table.program, faults);
     for (const auto& expected : table.lessons)
         checkLessonTable(program, expected, faults);
     if (source.lessons.size() != table.lessons.size())
-        faults.add("lessons.txt has " + std::to_string(source.lessons.size()) + " lessons");
+        faults.add("lessons.txt has " + std::to_string(source.lessons.size()) +
+                   " lessons, expected " + std::to_string(table.lessons.size()) +
+                   " (a lesson beyond the count would give a hidden button a tooltip)");
 }
 
 void checkTooltips(const LessonProgram& program, PageFaults& faults) {
@@ -411,15 +476,56 @@ void checkTooltips(const LessonProgram& program, PageFaults& faults) {
     for (const auto& expected : program.table().lessons) {
         if (expected.number > static_cast<int>(source.lessons.size()))
             continue; // reported with the lesson table
-        std::string summary;
-        for (const auto& line : expected.summaryLines)
-            summary += (summary.empty() ? "" : "\n") + line;
-        const std::string tooltip = expected.title + "\n\n" + summary;
         const auto& actual = source.lessons[static_cast<std::size_t>(expected.number - 1)];
-        if (actual.tooltip() != tooltip)
-            faults.add("lesson " + std::to_string(expected.number) + "'s tooltip is " +
-                       shown(actual.tooltip()) + ", expected " + shown(tooltip));
+        const std::string name = "lesson " + std::to_string(expected.number) + "'s tooltip ";
+        const std::string& summary = actual.summary;
+        if (actual.tooltip() != actual.title + "\n\n" + summary)
+            faults.add(name + "is " + shown(actual.tooltip()) +
+                       ", which does not join title and summary by two line feeds");
+        if (!expected.summaryGiven())
+            faults.add(name + "summary is not given in the expected table");
+        std::string joined;
+        for (const auto& line : expected.summaryLines)
+            joined += (joined.empty() ? "" : "\n") + line;
+        if (!expected.summaryLines.empty() && summary != joined)
+            faults.add(name + "summary is " + shown(summary) + ", expected " + shown(joined));
+        if (!summary.starts_with(expected.summaryBegins))
+            faults.add(name + "summary does not begin with " + shown(expected.summaryBegins));
+        if (!summary.ends_with(expected.summaryEnds))
+            faults.add(name + "summary does not end with " + shown(expected.summaryEnds));
+        for (const auto& part : expected.summaryContains)
+            if (summary.find(part) == std::string::npos)
+                faults.add(name + "summary does not mention " + shown(part));
+        const bool oneLine = summary.find('\n') == std::string::npos;
+        if (expected.summarySentences &&
+            (!oneLine || sentenceCount(summary) != expected.summarySentences))
+            faults.add(name + "summary is not one line of " +
+                       std::to_string(expected.summarySentences) + " sentences");
     }
+}
+
+void checkSolutionsRepeatTheRightChoiceExactly(const LessonProgram& program, PageFaults& faults) {
+    const auto& indent = program.table().program.solutionIndent;
+    if (!indent)
+        return;
+    program.forEachPage(faults, [&](const ExpectedPage& expected, const PageSource& actual) {
+        if (actual.entry.layout != engine::RecordLayout::Question || !actual.entry.fields.empty())
+            return; // a fill-in Page has no choice to repeat: its solution shows the answers
+        const char letter = rightLetter(actual);
+        std::string right;
+        for (const auto& line : linesWithButtons(actual))
+            if (letter && line.text[0] == letter)
+                right = *indent + line.text;
+        const PageSource* solution = program.sourcePage(expected.number + 1);
+        if (!solution)
+            return; // reported with the question
+        bool repeated = false;
+        for (int i = 1; i <= 17; ++i)
+            repeated = repeated || textLine(*solution, i) == right;
+        if (right.empty() || !repeated)
+            faults.add(expected.number + 1, "does not repeat the right choice " + shown(right) +
+                                                " exactly, after " + shown(*indent));
+    });
 }
 
 std::string choiceAsRead(const std::string& line) {

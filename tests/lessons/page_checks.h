@@ -4,7 +4,7 @@
 
 namespace lesson_tests {
 
-// The checks of a lesson program's content against its transcribed Page table. Each one
+// The checks of a lesson program's content against its expected Page table. Each one
 // looks at one kind of fact on every Page and adds a fault for every Page that is wrong.
 
 // The catalogue reader's and the table reader's own complaints.
@@ -36,6 +36,9 @@ void checkAnswerLetterButtons(const LessonProgram& program, PageFaults& faults);
 // the right choice.
 void checkSolutionsFollowQuestions(const LessonProgram& program, PageFaults& faults);
 void checkSolutionsShowTheRightChoice(const LessonProgram& program, PageFaults& faults);
+// Where the table gives the solution indent: the solution repeats the right choice exactly,
+// after that indent.
+void checkSolutionsRepeatTheRightChoiceExactly(const LessonProgram& program, PageFaults& faults);
 
 // program.txt and lessons.txt against the table's catalogue and lesson lines.
 void checkProgramAndLessonTables(const LessonProgram& program, PageFaults& faults);

@@ -1,8 +1,8 @@
 #include "page_table.h"
 
 #include "engine/catalogue/line_scanner.h"
-#include "support/table_line.h"
 #include "platform/text/windows1252.h"
+#include "support/table_line.h"
 
 #include <algorithm>
 #include <fstream>
@@ -13,6 +13,19 @@ namespace {
 
 using test_support::splitTableLine;
 using test_support::TableLine;
+
+// "3-6" as 3, 4, 5, 6 and "8" as 8; nothing when the word is neither.
+std::optional<std::vector<int>> lineRange(const std::string& word) {
+    const auto dash = word.find('-');
+    const auto first = engine::toInt(word.substr(0, dash));
+    const auto last = dash == std::string::npos ? first : engine::toInt(word.substr(dash + 1));
+    if (!first || !last || *first > *last)
+        return std::nullopt;
+    std::vector<int> out;
+    for (int i = *first; i <= *last; ++i)
+        out.push_back(i);
+    return out;
+}
 
 // Words from..from+count-1 as numbers; nothing when there are too few or one is no number.
 std::optional<std::vector<int>> numbersAt(const std::vector<std::string>& words, std::size_t from,
@@ -58,8 +71,17 @@ class TableReader {
             return programLine(w);
         if (word == "lesson")
             return lessonLine(w);
-        if (word == "title" || word == "summary")
+        if (word == "face" || word == "saved-place-section")
+            return quotedSetting(w);
+        if (word == "saved-place")
+            return savedPlace(w);
+        if (word == "solution-indent")
+            return solutionIndent(w);
+        if (word == "title" || word == "summary" || word == "summary-begins" ||
+            word == "summary-ends" || word == "summary-contains")
             return lessonTextLine(w);
+        if (word == "summary-sentences")
+            return sentences(w);
         if (word == "page")
             return pageLine(w);
         if (!current_)
@@ -71,7 +93,10 @@ class TableReader {
         const std::string& word = w[0];
         if (word == "text")
             textCounts(w);
-        else if (word == "line" || word == "begins" || word == "contains" || word == "speech-line")
+        else if (word == "lines")
+            lines(w);
+        else if (word == "line" || word == "begins" || word == "ends" || word == "contains" ||
+                 word == "speech-line")
             quotedLine(w);
         else if (word == "choice")
             choice(w);
@@ -96,8 +121,39 @@ class TableReader {
     void programLine(const std::vector<std::string>& w) {
         if (w.size() != 8 || w[2] != "lessons" || w[4] != "pages" || w[6] != "study-time")
             return fail("catalogue reads: catalogue PROGRAM lessons N pages N study-time FILE");
-        out_.program = {w[1], engine::toInt(w[3]).value_or(0), engine::toInt(w[5]).value_or(0),
-                        w[7]};
+        auto& program = out_.program;
+        program.name = w[1];
+        program.lessonCount = engine::toInt(w[3]).value_or(0);
+        program.pageCount = engine::toInt(w[5]).value_or(0);
+        program.studyTimeFile = w[7];
+    }
+
+    // face "FACE", saved-place-section "TEXT"
+    void quotedSetting(const std::vector<std::string>& w) {
+        if (w.size() != 1 || !quoted_ || quoted_->empty())
+            return fail(w[0] + " reads: " + w[0] + " \"text\"");
+        if (w[0] == "face")
+            out_.program.fontFace = *quoted_;
+        else if (!out_.program.savedPlace)
+            fail("saved-place-section follows its saved-place line");
+        else
+            out_.program.savedPlace->section = *quoted_;
+    }
+
+    // solution-indent "TEXT"
+    void solutionIndent(const std::vector<std::string>& w) {
+        if (w.size() != 1 || !quoted_)
+            return fail("solution-indent reads: solution-indent \"text\"");
+        out_.program.solutionIndent = *quoted_;
+    }
+
+    // saved-place none | saved-place EXTENSION|- "FILTER"
+    void savedPlace(const std::vector<std::string>& w) {
+        if (w.size() == 2 && w[1] == "none" && !quoted_)
+            return void(out_.program.savedPlace = ExpectedSavedPlace{});
+        if (w.size() != 2 || !quoted_ || quoted_->empty())
+            return fail("saved-place reads: saved-place none | saved-place EXTENSION|- \"FILTER\"");
+        out_.program.savedPlace = ExpectedSavedPlace{*quoted_, w[1] == "-" ? "" : w[1]};
     }
 
     void lessonLine(const std::vector<std::string>& w) {
@@ -120,12 +176,27 @@ class TableReader {
     void lessonTextLine(const std::vector<std::string>& w) {
         const auto number = numbersAt(w, 1, 1);
         ExpectedLesson* lesson = number ? lessonFor((*number)[0]) : nullptr;
-        if (!lesson || !quoted_)
+        if (!lesson || !quoted_ || w.size() != 2)
             return fail(w[0] + " reads: " + w[0] + " L \"text\", after its lesson line");
         if (w[0] == "title")
             lesson->title = *quoted_;
-        else
+        else if (w[0] == "summary")
             lesson->summaryLines.push_back(*quoted_);
+        else if (w[0] == "summary-begins")
+            lesson->summaryBegins = *quoted_;
+        else if (w[0] == "summary-ends")
+            lesson->summaryEnds = *quoted_;
+        else
+            lesson->summaryContains.push_back(*quoted_);
+    }
+
+    // summary-sentences L N
+    void sentences(const std::vector<std::string>& w) {
+        const auto numbers = numbersAt(w, 1, 2);
+        ExpectedLesson* lesson = numbers ? lessonFor((*numbers)[0]) : nullptr;
+        if (!lesson || w.size() != 3 || quoted_ || (*numbers)[1] < 1)
+            return fail("summary-sentences reads: summary-sentences L N, after its lesson line");
+        lesson->summarySentences = (*numbers)[1];
     }
 
     ExpectedLesson* lessonFor(int number) {
@@ -172,6 +243,21 @@ class TableReader {
         return true;
     }
 
+    // lines K K-M ... | lines none
+    void lines(const std::vector<std::string>& w) {
+        std::set<int> nonEmpty;
+        const bool none = w.size() == 2 && w[1] == "none";
+        for (std::size_t i = 1; i < w.size() && !none; ++i) {
+            const auto range = lineRange(w[i]);
+            if (!range)
+                return fail("lines reads: lines K K-M ... | lines none");
+            nonEmpty.insert(range->begin(), range->end());
+        }
+        if (w.size() < 2)
+            return fail("lines reads: lines K K-M ... | lines none");
+        current_->nonEmptyLines = nonEmpty;
+    }
+
     void quotedLine(const std::vector<std::string>& w) {
         const auto number = numbersAt(w, 1, 1);
         if (w.size() != 2 || !number || !quoted_)
@@ -181,6 +267,8 @@ class TableReader {
             current_->exactLines.push_back(line);
         else if (w[0] == "begins")
             current_->lineBeginnings.push_back(line);
+        else if (w[0] == "ends")
+            current_->lineEndings.push_back(line);
         else if (w[0] == "contains")
             current_->lineContents.push_back(line);
         else

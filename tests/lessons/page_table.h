@@ -4,13 +4,14 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace lesson_tests {
 
-// What a transcribed Page table (shapes_page_table.txt, chances_page_table.txt) says a
-// lesson program must hold.
+// What a lesson program's expected Page table (tests/lessons/<program>_page_table.txt)
+// says it must hold.
 enum class PageKind { Text, MultipleChoice, FillIn };
 
 struct QuotedLine {
@@ -23,11 +24,13 @@ struct ExpectedPage {
     PageKind kind = PageKind::Text;
     bool tutorShown = false;
     int lesson = 0;
-    int textLineCount = 0;            // non-empty text lines
-    std::optional<int> firstTextLine; // the first non-empty line, where the table says
-    std::optional<int> lastTextLine;  // the last one; 0: no text at all
+    std::optional<int> textLineCount;           // non-empty text lines, where the table counts them
+    std::optional<std::set<int>> nonEmptyLines; // exactly these lines have text, where listed
+    std::optional<int> firstTextLine;           // the first non-empty line, where the table says
+    std::optional<int> lastTextLine;            // the last one; 0: no text at all
     std::vector<QuotedLine> exactLines;
     std::vector<QuotedLine> lineBeginnings;
+    std::vector<QuotedLine> lineEndings;
     std::vector<QuotedLine> lineContents; // text line K holds this somewhere
     std::vector<QuotedLine> choices;      // choice lines with an answer button, exactly
     int speechLineCount = 0;
@@ -47,7 +50,22 @@ struct ExpectedLesson {
     int lastPage = 0;
     std::vector<int> stepFirstPages;
     std::string title;
-    std::vector<std::string> summaryLines;
+    std::vector<std::string> summaryLines; // the whole summary, where it is given exactly
+    std::string summaryBegins;             // for a summary that is partly the program's own
+    std::string summaryEnds;
+    std::vector<std::string> summaryContains;
+    int summarySentences = 0; // 0: not counted
+
+    bool summaryGiven() const {
+        return !summaryLines.empty() || !summaryBegins.empty() || !summaryEnds.empty() ||
+               !summaryContains.empty() || summarySentences;
+    }
+};
+
+struct ExpectedSavedPlace {
+    std::string filter;    // the file dialog's filter; empty: no saved places
+    std::string extension; // added on save; empty: the program only loads saved places
+    std::string section = "the section"; // where the saving notice sends the learner
 };
 
 struct ExpectedProgram {
@@ -55,6 +73,11 @@ struct ExpectedProgram {
     int lessonCount = 0;
     int pageCount = 0;
     std::string studyTimeFile;
+    std::optional<std::string> fontFace;
+    std::optional<ExpectedSavedPlace> savedPlace;
+    // What stands before the right choice where its solution Page repeats it, exactly; where
+    // the table gives nothing, the choice is found however it is indented.
+    std::optional<std::string> solutionIndent;
 };
 
 struct PageTable {
@@ -67,7 +90,7 @@ struct PageTable {
     const ExpectedLesson* lesson(int number) const;
 };
 
-// Reads the transcription; a line it cannot understand is reported in `errors`, and a
+// Reads the expected Page table; a line it cannot understand is reported in `errors`, and a
 // missing file is one error.
 PageTable readPageTable(const std::filesystem::path& file);
 

@@ -1,14 +1,9 @@
 // The readers the probability content tests rely on, on texts written the way the lessons
-// write them: what counts as a calculation and a stated number, and what does not, and the
-// Page table reader on broken lines.
-#include "page_table.h"
+// write them: what counts as a calculation and a stated number, and what does not.
 #include "printed_equalities.h"
 #include "probability_reading.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 using namespace lesson_tests;
 
@@ -94,30 +89,4 @@ TEST(StatedNumbers, CountsInWordsOrDigits) {
     ASSERT_TRUE(part);
     EXPECT_EQ(part->part, 7);
     EXPECT_EQ(part->whole, 14);
-}
-
-TEST(PageTableReader, BrokenLinesAreReportedWithTheirLineNumbers) {
-    const auto file = std::filesystem::temp_directory_path() / "broken_page_table.txt";
-    std::ofstream(file) << "page 1 T tutor lesson 1\n"
-                           "text seven\n"
-                           "picture a.jpg 1 2 slot\n"
-                           "choice 1 2 \"A. 4\"\n"
-                           "speech 3 \"Hello\"\n"
-                           "page 3 Q - lesson 1\n";
-    const PageTable table = readPageTable(file);
-    std::filesystem::remove(file);
-    EXPECT_EQ(table.errors,
-              (std::vector<std::string>{
-                  "broken_page_table.txt line 2: text reads: text COUNT [first K] [last M]",
-                  "broken_page_table.txt line 3: picture reads: picture FILE X Y [W H] [slot S]",
-                  "broken_page_table.txt line 4: choice reads: choice [K] \"text\"",
-                  "broken_page_table.txt line 6: Pages are listed in order without gaps"}));
-    ASSERT_EQ(table.pages.size(), 2u);
-    EXPECT_EQ(table.pages[0].speechLineCount, 3) << "good lines after bad ones are still read";
-}
-
-TEST(PageTableReader, AMissingTableIsOneError) {
-    const PageTable table = readPageTable("/nonexistent/chances_page_table.txt");
-    EXPECT_EQ(table.errors.size(), 1u);
-    EXPECT_TRUE(table.pages.empty());
 }

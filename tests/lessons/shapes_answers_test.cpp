@@ -316,3 +316,15 @@ TEST(ShapesAnswers, SimilarTrianglesFillInSolutionShowsTheAcceptedWords) {
                                      << "field " << field.control << " accepts";
     }
 }
+
+// Euclid's proofs rest on his definitions as well as on the postulates and common notions.
+TEST(ShapesStatements, Page7NamesEverythingThePropositionsRestOn) {
+    const PageSource* page = sourcePage(7);
+    ASSERT_NE(page, nullptr);
+    std::string text;
+    for (int n = 1; n <= 7; ++n)
+        text += page->lines[static_cast<std::size_t>(n)] + " ";
+    EXPECT_EQ(text.find("ten statements"), std::string::npos) << text;
+    for (const char* basis : {"definitions", "postulates", "common notions"})
+        EXPECT_NE(text.find(basis), std::string::npos) << basis << " missing: " << text;
+}

@@ -19,7 +19,7 @@ const engine::CatalogueSource& catalogueSource();
 // The Page of that number as written in lessons/shapes; nothing when it is missing.
 const engine::PageSource* sourcePage(int number);
 
-// The transcribed Page table (tests/lessons/shapes_page_table.txt), read once.
+// The expected Page table (tests/lessons/shapes_page_table.txt), read once.
 const PageTable& pageTable();
 
 // The catalogue as the geometry program holds it: the Page and lesson tables and the

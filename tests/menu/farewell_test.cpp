@@ -1,7 +1,8 @@
 #include "menu_fixture.h"
 
 #include "menu/core/farewell_tips.h"
-#include "menu/view/picture_button.h"
+#include "platform/qt/picture_button.h"
+#include "support/event_loop_watchdog.h"
 
 #include <QTest>
 #include <QTimer>
@@ -11,6 +12,7 @@ using FarewellTest = MenuFixture;
 }
 
 TEST_F(FarewellTest, QuitButtonLeadsToExactlyOneTipThenTheEnd) {
+    const test_support::EventLoopWatchdog watchdog;
     nextRandom = 8;
     QTimer::singleShot(0, [this] {
         QTest::mouseClick(mainWindow().quitButton(), Qt::LeftButton);
@@ -25,6 +27,7 @@ TEST_F(FarewellTest, QuitButtonLeadsToExactlyOneTipThenTheEnd) {
 }
 
 TEST_F(FarewellTest, ClosingTheMainWindowLeadsToExactlyOneTip) {
+    const test_support::EventLoopWatchdog watchdog;
     nextRandom = 0;
     QTimer::singleShot(0, [this] {
         mainWindow().close();
@@ -36,6 +39,7 @@ TEST_F(FarewellTest, ClosingTheMainWindowLeadsToExactlyOneTip) {
 }
 
 TEST_F(FarewellTest, TheMainWindowIsStillOnScreenWhileTheTipShows) {
+    const test_support::EventLoopWatchdog watchdog;
     bool upDuringTip = false;
     program = nullptr;
     menu::MenuServices services;
@@ -51,6 +55,7 @@ TEST_F(FarewellTest, TheMainWindowIsStillOnScreenWhileTheTipShows) {
 }
 
 TEST_F(FarewellTest, AskingASubtestWindowToCloseAlsoEndsTheMenu) {
+    const test_support::EventLoopWatchdog watchdog;
     menu::SubtestWindow* window = openSection(2);
     ASSERT_TRUE(window);
     QTimer::singleShot(0, [window] { window->close(); });
@@ -60,6 +65,7 @@ TEST_F(FarewellTest, AskingASubtestWindowToCloseAlsoEndsTheMenu) {
 }
 
 TEST_F(FarewellTest, NothingStartsOnceTheMenuIsLeaving) {
+    const test_support::EventLoopWatchdog watchdog;
     selectRow(4);
     QTimer::singleShot(0, [this] {
         QTest::mouseClick(mainWindow().quitButton(), Qt::LeftButton);

@@ -1,7 +1,7 @@
 #include "menu_fixture.h"
 
-#include "menu/view/picture_button.h"
 #include "platform/qt/font_by_face.h"
+#include "platform/qt/picture_button.h"
 
 #include <QListWidget>
 #include <QMenu>

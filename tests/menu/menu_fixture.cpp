@@ -1,6 +1,6 @@
 #include "menu_fixture.h"
 
-#include "menu/view/picture_button.h"
+#include "platform/qt/picture_button.h"
 
 #include <QCursor>
 #include <QGuiApplication>

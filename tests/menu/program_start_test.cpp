@@ -2,6 +2,9 @@
 #include "menu/view/menu_program.h"
 #include "menu/view/subtest_window.h"
 #include "menu/view/topic_link.h"
+#include "platform/qt/picture_button.h"
+
+#include "support/input_during_wait.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,6 +18,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -58,6 +62,9 @@ class RealStarts : public ::testing::Test {
     void pauseFor(int milliseconds) {
         std::ofstream(folder.filePath("stand_in.sleep").toStdString()) << milliseconds;
     }
+    // The stand-in stays running until release() is called.
+    void hold() { std::ofstream(folder.filePath("stand_in.hold").toStdString()) << "hold"; }
+    void release() { QFile::remove(folder.filePath("stand_in.hold")); }
     void select(int row) { program->mainWindow().sectionList()->setCurrentRow(row); }
     // Detached programs end on their own; this waits for them, not for the menu.
     bool waitForLog(const std::string& what, int times) {
@@ -75,12 +82,19 @@ TEST_F(RealStarts, ALinkReturnsOnlyAfterItsProgramHasEndedAndHandlesNoEventsMean
     select(0);
     program->handleControl(menu::control::studyButton);
     ASSERT_TRUE(program->subtestWindow());
-    bool timerRan = false;
-    QTimer::singleShot(0, [&] { timerRan = true; });
+    // A pending event of the menu notes in the log when it is handled: only once the
+    // program has ended.
+    QTimer::singleShot(0, [&] {
+        std::ofstream(folder.filePath("stand_in.log").toStdString(), std::ios::app)
+            << "menu event\n";
+    });
     program->handleControl(40);
     EXPECT_NE(log().find("setsrelations ended"), std::string::npos)
         << "returned before the program ended: " << log();
-    EXPECT_FALSE(timerRan) << "the menu handled events while the program ran";
+    EXPECT_EQ(log().find("menu event"), log().rfind("menu event")) << log();
+    EXPECT_TRUE(log().find("menu event") == std::string::npos ||
+                log().find("menu event") > log().find("setsrelations ended"))
+        << "the menu handled events while the program ran: " << log();
     const std::string folderPath = QDir(folder.path()).canonicalPath().toStdString();
     EXPECT_NE(log().find("setsrelations started in " + folderPath), std::string::npos) << log();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -113,4 +127,32 @@ TEST_F(RealStarts, MissingProgramsAreSkippedSilently) {
     EXPECT_EQ(countInLog("started"), 1) << log();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(program->subtestWindow());
+}
+
+TEST_F(RealStarts, ClicksGivenWhileTheMenuWaitsAreForgottenWhenTheProgramEnds) {
+    select(1);
+    program->handleControl(menu::control::studyButton);
+    menu::SubtestWindow* window = program->subtestWindow();
+    ASSERT_TRUE(window);
+    QWidget* geometry = window->links().front();
+    QWidget* back = window->backButton();
+    // The learner clicks "Geometry" again and then the back button of the frozen window.
+    hold();
+    std::thread learner([&] {
+        waitForLog("shapes started", 1);
+        input_during_wait::postClick(geometry);
+        input_during_wait::postClick(back);
+        release();
+    });
+    program->handleControl(50);
+    learner.join();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(countInLog("shapes started"), 1) << log();
+    EXPECT_EQ(program->subtestWindow(), window) << "the subtest window must stay open";
+    EXPECT_FALSE(program->mainWindow().isEnabled());
+    // Clicks given after the wait work as ever.
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(program->subtestWindow(), nullptr);
 }

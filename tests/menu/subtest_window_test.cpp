@@ -1,9 +1,10 @@
 #include "menu_fixture.h"
 
-#include "menu/view/picture_button.h"
 #include "menu/view/topic_link.h"
 #include "platform/qt/font_by_face.h"
+#include "platform/qt/picture_button.h"
 
+#include <QApplication>
 #include <QEnterEvent>
 #include <QGroupBox>
 #include <QListWidget>
@@ -188,4 +189,19 @@ TEST_F(SubtestWindowTest, WhileOpenTheIndexMenuAndSecondWindowsAreOutOfReach) {
     // Even a study button event that got through would not open a second window.
     program->handleControl(menu::control::studyButton);
     EXPECT_EQ(program->subtestWindow(), window);
+}
+
+TEST_F(SubtestWindowTest, F1OpensTheHelpFromEverySubtestWindow) {
+    for (int row = 0; row < 3; ++row) {
+        menu::SubtestWindow* window = openSection(row);
+        ASSERT_TRUE(window);
+        window->activateWindow();
+        // The window is active as soon as its owner is; wait until it has the keyboard.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }));
+        QTest::keyClick(window, Qt::Key_F1);
+        EXPECT_EQ(helpCount, row + 1) << "subtest window " << window->windowNumber();
+        EXPECT_TRUE(starts.empty());
+        EXPECT_EQ(program->subtestWindow(), window) << "the window stays open";
+        pressBack();
+    }
 }

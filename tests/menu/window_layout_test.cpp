@@ -55,7 +55,7 @@ TEST(MainLayout, HalvesRoundDown) {
 }
 
 TEST(SubtestWindows, TitlesSizesFramesAndBackButtons) {
-    const menu::SubtestWindowSpec& one = menu::subtestWindowForSection(0);
+    const menu::SubtestWindowLayout& one = menu::subtestWindowForSection(0);
     EXPECT_EQ(one.windowNumber, 1);
     EXPECT_EQ(one.title, "Orvo the Tamlex Subtest I");
     EXPECT_EQ(one.innerSize, (Size{400, 360}));
@@ -64,7 +64,7 @@ TEST(SubtestWindows, TitlesSizesFramesAndBackButtons) {
     EXPECT_EQ(one.backControl, 45);
     EXPECT_EQ(one.backPosition, (Point{150, 305}));
 
-    const menu::SubtestWindowSpec& two = menu::subtestWindowForSection(1);
+    const menu::SubtestWindowLayout& two = menu::subtestWindowForSection(1);
     EXPECT_EQ(two.windowNumber, 4);
     EXPECT_EQ(two.title, "Orvo the Tamlex Subtest II");
     EXPECT_EQ(two.innerSize, (Size{400, 240}));
@@ -73,7 +73,7 @@ TEST(SubtestWindows, TitlesSizesFramesAndBackButtons) {
     EXPECT_EQ(two.backControl, 53);
     EXPECT_EQ(two.backPosition, (Point{150, 200}));
 
-    const menu::SubtestWindowSpec& three = menu::subtestWindowForSection(2);
+    const menu::SubtestWindowLayout& three = menu::subtestWindowForSection(2);
     EXPECT_EQ(three.windowNumber, 5);
     EXPECT_EQ(three.title, "Orvo the Tamlex Subtest III");
     EXPECT_EQ(three.innerSize, (Size{400, 200}));
@@ -108,12 +108,12 @@ TEST(SubtestWindows, LinksOneUnderTheOtherFiftyPixelsApart) {
 
 TEST(SubtestWindows, EveryLinkAndTheBackButtonLieInsideTheWindow) {
     for (int section = 0; section < 3; ++section) {
-        const menu::SubtestWindowSpec& spec = menu::subtestWindowForSection(section);
+        const menu::SubtestWindowLayout& layout = menu::subtestWindowForSection(section);
         int k = 0;
-        for (const menu::SubtestLink& link : spec.links) {
+        for (const menu::SubtestLink& link : layout.links) {
             const Point at = menu::linkPosition(k++);
-            EXPECT_LE(at.y + link.size.height, 15 + spec.frameSize.height) << link.text;
+            EXPECT_LE(at.y + link.size.height, 15 + layout.frameSize.height) << link.text;
         }
-        EXPECT_LE(spec.backPosition.y + menu::backButtonSize.height, spec.innerSize.height);
+        EXPECT_LE(layout.backPosition.y + menu::backButtonSize.height, layout.innerSize.height);
     }
 }

@@ -13,7 +13,9 @@ void RecordingHost::present(const engine::Screen& screen) {
     screens.push_back(screen);
 }
 
-void RecordingHost::activate() { events.push_back("activate"); }
+void RecordingHost::activate() {
+    events.push_back("activate");
+}
 
 std::string RecordingHost::fieldText(int control) const {
     const auto it = typed.find(control);
@@ -24,7 +26,9 @@ void RecordingHost::load(int slot, const std::string& file) {
     events.push_back("load " + std::to_string(slot) + " " + file);
 }
 
-void RecordingHost::release(int slot) { events.push_back("release " + std::to_string(slot)); }
+void RecordingHost::release(int slot) {
+    events.push_back("release " + std::to_string(slot));
+}
 
 int RecordingHost::count(const std::string& event) const {
     return static_cast<int>(std::count(events.begin(), events.end(), event));

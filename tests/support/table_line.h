@@ -8,7 +8,7 @@
 
 namespace test_support {
 
-// A line of a transcribed table: its words up to the first double quote, and the quoted
+// A line of an expected table: its words up to the first double quote, and the quoted
 // text, which runs from the first to the last double quote of the line.
 struct TableLine {
     std::vector<std::string> words;

@@ -1,8 +1,11 @@
 #include "engine/core/about_text.h"
+#include "engine/core/window_layout.h"
 #include "engine/view/lesson_program.h"
 #include "picture_folder.h"
 #include "platform/help/help_viewer.h"
 #include "platform/help/help_window.h"
+#include "support/event_loop_watchdog.h"
+#include "support/input_during_wait.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,8 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+
+#include <sys/resource.h>
 
 const engine::Catalogue& lessonCatalogue();
 
@@ -37,7 +45,7 @@ struct Message {
 
 // A lesson program on the sample catalogue whose dialogs answer from a script.
 class LessonProgramTest : public ::testing::Test {
-protected:
+  protected:
     PictureFolder folder;
     std::string chosenFile;
     std::vector<Message> messages;
@@ -61,7 +69,9 @@ protected:
     }
     LessonEngine& lesson() { return program->window().engine(); }
     std::string inFolder(const std::string& name) const { return folder.path() + "/" + name; }
-    void installRecorder() { ASSERT_TRUE(QFile::copy(RECORDER_PATH, QString::fromStdString(inFolder("recorder")))); }
+    void installRecorder() {
+        ASSERT_TRUE(QFile::copy(RECORDER_PATH, QString::fromStdString(inFolder("recorder"))));
+    }
     void command(LessonCommand c) { program->window().onCommand(c); }
 };
 
@@ -71,9 +81,8 @@ TEST_F(LessonProgramTest, AboutBoxShowsElevenLinesWithOnlyOk) {
     QString title, text;
     int buttons = -1;
     QMessageBox::Icon icon = QMessageBox::Warning;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    const test_support::EventLoopWatchdog watchdog;
+    test_support::whenMessageBoxShows([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         buttons = static_cast<int>(box->buttons().size());
@@ -98,13 +107,47 @@ TEST_F(LessonProgramTest, DemonstrationRunsFromTheProgramFolderBeforeThePageIsDr
     EXPECT_EQ(lesson().state().currentPage, 7);
     EXPECT_EQ(program->window().presentCount(), presents + 1);
     const std::string log = readFile(inFolder("recorder.log"));
-    EXPECT_NE(log.find("started " + QDir(QString::fromStdString(folder.path())).canonicalPath().toStdString()),
-              std::string::npos) << log;
+    EXPECT_NE(log.find("started " +
+                       QDir(QString::fromStdString(folder.path())).canonicalPath().toStdString()),
+              std::string::npos)
+        << log;
     EXPECT_NE(log.find("ended"), std::string::npos);
     lesson().pressNext();
     lesson().pressPrevious();
-    EXPECT_EQ(readFile(inFolder("recorder.log")).find("started", log.size() - 1) != std::string::npos, true)
+    EXPECT_EQ(readFile(inFolder("recorder.log")).find("started", log.size() - 1) !=
+                  std::string::npos,
+              true)
         << "arriving again starts it again";
+}
+
+TEST_F(LessonProgramTest, ClicksGivenDuringADemonstrationAreForgottenWhenItEnds) {
+    installRecorder();
+    lesson().pressLesson(2);
+    lesson().pressNext();
+    LessonWindow& window = program->window();
+    QWidget* previous = window.control(layout::previousButton);
+    QWidget* next = window.control(layout::nextButton);
+    ASSERT_TRUE(previous && next);
+    // While the demonstration runs, the learner presses Previous and Next of the frozen window.
+    std::ofstream(inFolder("recorder.hold")) << "hold";
+    std::thread learner([&] {
+        while (readFile(inFolder("recorder.log")).find("started") == std::string::npos)
+            QTest::qSleep(10);
+        input_during_wait::postClick(previous);
+        input_during_wait::postClick(next);
+        QFile::remove(QString::fromStdString(inFolder("recorder.hold")));
+    });
+    QTest::mouseClick(next, Qt::LeftButton);
+    learner.join();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lesson().state().currentPage, 7);
+    const std::string log = readFile(inFolder("recorder.log"));
+    EXPECT_EQ(log.find("started"), log.rfind("started")) << "started again: " << log;
+    // The buttons of the Page now shown work as ever.
+    QTest::mouseClick(window.control(layout::nextButton), Qt::LeftButton);
+    EXPECT_EQ(lesson().state().currentPage, 8);
 }
 
 TEST_F(LessonProgramTest, MissingDemonstrationIsSkippedAndThePageDrawnAtOnce) {
@@ -144,6 +187,68 @@ TEST_F(LessonProgramTest, SaveIntoAFolderThatCannotBeWrittenSaysSo) {
     EXPECT_EQ(messages[1].text, "Error: can't write the file");
 }
 
+// While it lives, no file of this process can grow past `bytes` (writes beyond fail).
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(LessonProgramTest, AFailedSaveKeepsTheOldSavedPlace) {
+    std::ofstream(inFolder("myplace.smp"), std::ios::binary) << "0\r\n9\r\n2\r\n3\r\n";
+    lesson().pressLesson(3);
+    chosenFile = inFolder("myplace.smp");
+    const auto filesIn = [this] {
+        return std::distance(std::filesystem::directory_iterator(folder.path()), {});
+    };
+    const auto filesBefore = filesIn();
+    {
+        const FileSizeLimit diskAlmostFull(4);
+        command(LessonCommand::SavePlace);
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "Error: can't write the file");
+    EXPECT_EQ(readFile(inFolder("myplace.smp")), "0\r\n9\r\n2\r\n3\r\n");
+    EXPECT_EQ(filesIn(), filesBefore) << "no half-written file is left behind";
+    command(LessonCommand::SavePlace);
+    EXPECT_EQ(readFile(inFolder("myplace.smp")), "0\r\n11\r\n3\r\n1\r\n");
+}
+
+TEST_F(LessonProgramTest, LoadReadsOnlyTheHeadOfAnEndlessFile) {
+    if (!std::filesystem::exists("/dev/zero"))
+        GTEST_SKIP() << "no endless file on this system";
+    lesson().pressLesson(3);
+    chosenFile = "/dev/zero";
+    command(LessonCommand::LoadPlace);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Error: can't read the file");
+    EXPECT_EQ(lesson().state().currentPage, 11);
+}
+
+TEST_F(LessonProgramTest, LoadNeverReadsBeyondTheHeadOfTheFile) {
+    std::string text = "0\r\n9\r\n2\r\n3";
+    text.resize(4096, ' '); // trailing blanks of the last line are no fault
+    text += "and what lies beyond is never looked at";
+    std::ofstream(inFolder("long.smp"), std::ios::binary) << text;
+    chosenFile = inFolder("long.smp");
+    command(LessonCommand::LoadPlace);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(lesson().state().currentPage, 9);
+}
+
 TEST_F(LessonProgramTest, LoadTakesASavedPlaceAndCancelStillEnablesNext) {
     std::ofstream(inFolder("p.smp"), std::ios::binary) << "0\r\n9\r\n2\r\n3\r\n";
     command(LessonCommand::LoadPlace); // cancelled
@@ -158,7 +263,8 @@ TEST_F(LessonProgramTest, LoadTakesASavedPlaceAndCancelStillEnablesNext) {
 
 TEST_F(LessonProgramTest, BadSavedPlacesAreRefusedAndThePlaceKept) {
     lesson().pressLesson(3);
-    for (const std::string text : {"0\r\n999\r\n1\r\n1\r\n", "0\r\n5\r\n9\r\n1\r\n", "garbage", ""}) {
+    for (const std::string text :
+         {"0\r\n999\r\n1\r\n1\r\n", "0\r\n5\r\n9\r\n1\r\n", "garbage", ""}) {
         std::ofstream(inFolder("bad.smp"), std::ios::binary) << text;
         chosenFile = inFolder("bad.smp");
         command(LessonCommand::LoadPlace);

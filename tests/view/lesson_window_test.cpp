@@ -1,15 +1,22 @@
 #include "engine/core/window_layout.h"
 #include "engine/view/balloon_tooltip.h"
 #include "engine/view/lesson_window.h"
+#include "engine/view/qt_picture_slots.h"
 #include "picture_folder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 const engine::Catalogue& lessonCatalogue();
 
@@ -18,10 +25,12 @@ using engine::LessonWindow;
 
 namespace {
 
-QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+QColor rgb(int r, int g, int b) {
+    return QColor(r, g, b);
+}
 
 class LessonWindowTest : public ::testing::Test {
-protected:
+  protected:
     PictureFolder folder;
     engine::QtPictureSlots pictures{folder.path()};
     std::unique_ptr<LessonWindow> window;
@@ -180,7 +189,9 @@ TEST_F(LessonWindowTest, NoControlKeepsTheFocusAfterAPageChange) {
 TEST_F(LessonWindowTest, BalloonTooltipsAreBlackOnGreenAndAtMost280Wide) {
     engine::BalloonTooltip* tip = window->tooltipOf(2);
     ASSERT_NE(tip, nullptr);
-    EXPECT_EQ(tip->text(), "Lesson 2 - Triangles\n\nTriangles\nThe angles of a triangle add up to 180 degrees...");
+    EXPECT_EQ(
+        tip->text(),
+        "Lesson 2 - Triangles\n\nTriangles\nThe angles of a triangle add up to 180 degrees...");
     QWidget* button = window->control(2);
     QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(button, &event);
@@ -213,11 +224,126 @@ TEST_F(LessonWindowTest, CloseBoxCallsTheCloseHook) {
 TEST_F(LessonWindowTest, ControlsOfEarlierPagesAreReleased) {
     click(1);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const auto perPage = window->clientArea()->children().size();
+    const auto perPage = window->clientArea()->findChildren<QObject*>().size();
     for (int round = 0; round < 30; ++round) {
         click(13);
         click(12);
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_LE(window->clientArea()->children().size(), perPage + 8);
+    EXPECT_LE(window->clientArea()->findChildren<QObject*>().size(), perPage + 8);
+}
+
+TEST_F(LessonWindowTest, EveryControlAndTooltipOfThePreviousPageIsGone) {
+    click(1);
+    std::vector<QPointer<QWidget>> earlier;
+    for (int number : {61, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13})
+        earlier.emplace_back(window->control(number));
+    const QPointer<engine::BalloonTooltip> earlierTip = window->tooltipOf(12);
+    ASSERT_FALSE(earlierTip.isNull());
+    click(13);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const auto& control : earlier)
+        EXPECT_TRUE(control.isNull());
+    EXPECT_TRUE(earlierTip.isNull());
+    for (int number : {61, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13})
+        EXPECT_NE(window->control(number), nullptr) << "control " << number;
+    EXPECT_TRUE(window->control(1)->isVisible());
+    EXPECT_TRUE(window->control(13)->isEnabled());
+    EXPECT_NE(window->tooltipOf(12), nullptr);
+    EXPECT_TRUE(window->control(61)->isVisible());
+    EXPECT_EQ(window->control(61)->geometry(), QRect(0, 0, 796, 560));
+}
+
+TEST_F(LessonWindowTest, PageDownAndUpAndAltArrowsTurnThePagesWithoutAFocusedControl) {
+    const auto page = [this] { return window->engine().state().currentPage; };
+    QTest::keyClick(window.get(), Qt::Key_PageDown);
+    QTest::keyClick(window.get(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(page(), 0) << "on the start screen the keys do no more than the buttons";
+    click(1);
+    ASSERT_EQ(page(), 1);
+    ASSERT_TRUE(window->clientArea()->hasFocus()) << "no control holds the focus";
+    QTest::keyClick(window.get(), Qt::Key_PageDown);
+    EXPECT_EQ(page(), 2);
+    QTest::keyClick(window.get(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(page(), 3);
+    QTest::keyClick(window.get(), Qt::Key_PageUp);
+    EXPECT_EQ(page(), 2);
+    QTest::keyClick(window.get(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(page(), 1);
+    // Plain arrows and other keys leave the Page alone.
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Return, Qt::Key_Space})
+        QTest::keyClick(window.get(), key);
+    EXPECT_EQ(page(), 1);
+    EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(LessonWindowTest, EnterInAFillInFieldPressesDone) {
+    click(2);
+    click(13);
+    ASSERT_EQ(window->engine().state().currentPage, 6);
+    auto* a = qobject_cast<QLineEdit*>(window->control(20));
+    auto* b = qobject_cast<QLineEdit*>(window->control(21));
+    ASSERT_TRUE(a && b);
+    QTest::keyClicks(a, "93");
+    QTest::keyClicks(b, "5.4");
+    // Page Down in a field is still Next; Enter is Done, with the verdict on the next Page.
+    QTest::keyClick(b, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(window->engine().state().currentPage, 7);
+    EXPECT_EQ(demonstrations.size(), 1u);
+    EXPECT_GT(whitePixels(110, 0, 200, 20), 30) << "\"Correct\" stands at the top left";
+    click(12);
+    auto* field = qobject_cast<QLineEdit*>(window->control(20));
+    ASSERT_TRUE(field);
+    QTest::keyClick(field, Qt::Key_Enter); // the keypad's Enter, with the fields empty
+    QApplication::processEvents();
+    EXPECT_EQ(window->engine().state().currentPage, 7);
+    EXPECT_GT(whitePixels(110, 0, 200, 20), 30) << "\"Wrong\" stands at the top left";
+    click(12);
+    field = qobject_cast<QLineEdit*>(window->control(20));
+    QTest::keyClick(field, Qt::Key_PageDown);
+    EXPECT_EQ(window->engine().state().currentPage, 7);
+    EXPECT_EQ(whitePixels(110, 0, 200, 20), 0) << "Next gives no verdict";
+}
+
+TEST_F(LessonWindowTest, TheKeyboardHelpTopicListsEveryKeyOfTheLessonWindow) {
+    QFile topic(QStringLiteral(HELP_SOURCES "/keyboard.html"));
+    ASSERT_TRUE(topic.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(topic.readAll());
+    // The help spells the keys as they are printed on the keyboard.
+    const std::map<QString, QString> printed = {{"PgDown", "Page Down"}, {"PgUp", "Page Up"}};
+    QStringList keys;
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+        QString key = shortcut->key().toString(QKeySequence::PortableText);
+        if (const auto it = printed.find(key); it != printed.end())
+            key = it->second;
+        keys.append(key);
+    }
+    keys.append(QStringLiteral("Enter")); // in a fill-in field: Done
+    EXPECT_GE(keys.size(), 8);
+    for (const QString& key : keys)
+        EXPECT_TRUE(help.contains("<kbd>" + key + "</kbd>")) << key.toStdString();
+}
+
+TEST(PictureSlotsTest, ABitmapCutInsideItsPixelDataLeavesItsSlotEmpty) {
+    QTemporaryDir folder;
+    QImage drawn(64, 48, QImage::Format_RGB32);
+    drawn.fill(QColor(40, 200, 40));
+    const QString whole = folder.filePath("whole.bmp");
+    ASSERT_TRUE(drawn.save(whole, "BMP"));
+    QFile in(whole);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = in.readAll();
+    const int headerAndHalf = 54 + (static_cast<int>(bytes.size()) - 54) / 2;
+    QFile cut(folder.filePath("cut.bmp"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(headerAndHalf));
+    cut.close();
+
+    engine::QtPictureSlots pictures(folder.path().toStdString());
+    pictures.load(77, "whole.bmp");
+    ASSERT_FALSE(pictures.image(77).isNull()) << "the whole bitmap is read";
+    pictures.load(77, "cut.bmp");
+    EXPECT_TRUE(pictures.image(77).isNull()) << "a cut bitmap leaves its slot empty";
+    EXPECT_EQ(pictures.heldPageSlots(), 0);
 }

@@ -7,7 +7,7 @@
 
 // A program folder with plain single-colour pictures under the names the sample uses.
 class PictureFolder {
-public:
+  public:
     PictureFolder();
     std::string path() const { return dir_.path().toStdString(); }
     void addPicture(const QString& name, int width, int height, QColor colour);
@@ -16,6 +16,6 @@ public:
     static inline const QColor squareColour{40, 200, 40};
     static inline const QColor wideColour{250, 150, 0};
 
-private:
+  private:
     QTemporaryDir dir_;
 };

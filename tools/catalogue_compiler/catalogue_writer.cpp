@@ -67,7 +67,7 @@ void writeCatalogueSource(const CatalogueSource& source, const std::string& cont
         << "    c.settings = engine::ProgramSettings{" << cppLiteral(s.name) << ", "
         << s.lessonCount << ", " << cppLiteral(s.fontFace) << ", " << cppLiteral(s.studyTimeFile)
         << ", {" << cppLiteral(s.savedPlace.filter) << ", " << cppLiteral(s.savedPlace.extension)
-        << "}};\n";
+        << ", " << cppLiteral(s.savedPlace.section) << "}};\n";
     for (const auto& l : source.lessons)
         writeLesson(l, out);
     for (const auto& p : source.pages)

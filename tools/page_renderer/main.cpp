@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 4) {
-        std::cerr << "usage: render_pages <lesson folder> <picture folder> <output folder> [first [last]]\n";
+        std::cerr << "usage: render_pages <lesson folder> <picture folder> <output folder> [first "
+                     "[last]]\n";
         return 2;
     }
     const auto loaded = engine::loadCatalogueFolder(argv[1]);

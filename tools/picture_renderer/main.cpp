@@ -1,6 +1,8 @@
 // picture_renderer <in.svg> <out.jpg|out.bmp|out.png>
+// picture_renderer --icon <size> <in.svg> <out.png>
 //
-// Renders one SVG source of the course into the picture file the programs read. Any
+// Renders one SVG source of the course into the picture file the programs read, or into a
+// square icon with a transparent background for the desktop. Any
 // fault exits non-zero with a message naming the file, so the build stops on it.
 
 #include "tools/picture_renderer/picture_output.h"
@@ -38,12 +40,16 @@ int main(int argc, char** argv) {
     provideRuntimeFolder(runtimeFolder);
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() != 3)
-        return fail(QStringLiteral("usage: picture_renderer <in.svg> <out.jpg|out.bmp|out.png>"));
-    const auto rendered = tools::renderSvgPicture(arguments[1]);
+    const bool icon = arguments.size() == 5 && arguments[1] == "--icon";
+    if (arguments.size() != 3 && !icon)
+        return fail(QStringLiteral("usage: picture_renderer [--icon <size>] <in.svg> <out>"));
+    const QString source = arguments[arguments.size() - 2];
+    const QString output = arguments[arguments.size() - 1];
+    const auto rendered =
+        icon ? tools::renderSvgIcon(source, arguments[2].toInt()) : tools::renderSvgPicture(source);
     if (const auto* problem = std::get_if<QString>(&rendered))
         return fail(*problem);
-    if (const auto problem = tools::writePicture(std::get<QImage>(rendered), arguments[2]))
+    if (const auto problem = tools::writePicture(std::get<QImage>(rendered), output))
         return fail(*problem);
     return 0;
 }

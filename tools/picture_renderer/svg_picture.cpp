@@ -22,4 +22,19 @@ std::variant<QImage, QString> renderSvgPicture(const QString& svgPath) {
     return picture;
 }
 
+std::variant<QImage, QString> renderSvgIcon(const QString& svgPath, int size) {
+    QSvgRenderer renderer(svgPath);
+    if (!renderer.isValid())
+        return QStringLiteral("%1: not a readable SVG file").arg(svgPath);
+    if (size < 1 || size > 4096)
+        return QStringLiteral("%1: an icon size of %2 pixels").arg(svgPath).arg(size);
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, QRectF(0, 0, size, size));
+    painter.end();
+    return icon;
+}
+
 } // namespace tools

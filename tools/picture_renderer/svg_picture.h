@@ -12,4 +12,7 @@ namespace tools {
 // a message saying what is wrong with the file.
 std::variant<QImage, QString> renderSvgPicture(const QString& svgPath);
 
+// Renders an SVG file as a square icon of `size` pixels on a transparent background.
+std::variant<QImage, QString> renderSvgIcon(const QString& svgPath, int size);
+
 } // namespace tools

@@ -1,4 +1,4 @@
-// The five smaller lesson programs driven through the lesson engine as a learner uses them:
+// The smaller lesson programs driven through the lesson engine as a learner uses them:
 // which demonstration program starts when, where the step buttons lead, what Next and
 // Previous do at the ends, and what the questions and special Pages show.
 #include "engine/core/lesson_engine.h"
@@ -72,7 +72,7 @@ constexpr int stepTwo = 2;
 
 } // namespace
 
-// ---- Rules that hold in all five programs ------------------------------------------
+// ---- Rules that hold in all of them ------------------------------------------
 
 class EveryProgram : public ::testing::TestWithParam<std::string> {};
 
@@ -136,6 +136,10 @@ TEST_P(EveryProgram, OnlyTheProgramsLessonButtonsShowAndCarryTooltips) {
         EXPECT_EQ(button->tooltip, used ? catalogue.lesson(n).tooltip() : std::string())
             << "lesson button " << n;
     }
+}
+
+TEST(ProgramList, SixSmallLessonPrograms) {
+    EXPECT_EQ(smallProgramNames().size(), 6u);
 }
 
 INSTANTIATE_TEST_SUITE_P(SmallPrograms, EveryProgram, ::testing::ValuesIn(smallProgramNames()),

@@ -2,7 +2,6 @@
 // Euclid's algorithm from the numbers on their Pages, every gcf the prose states, every
 // equation between numbers, and the list of the first 80 primes.
 #include "engine/core/choice_line.h"
-#include "faults.h"
 #include "page_arithmetic.h"
 #include "platform/text/windows1252.h"
 #include "small_program.h"

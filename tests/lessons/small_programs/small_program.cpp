@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <sstream>
 
 namespace small_programs {
 namespace {
@@ -10,7 +11,6 @@ std::unique_ptr<SmallProgram> readSmallProgram(const std::string& name) {
     auto program = std::make_unique<SmallProgram>();
     program->name = name;
     program->source = engine::readCatalogueFolder(std::filesystem::path(LESSONS_FOLDER) / name);
-    program->tables = readProgramTables(std::filesystem::path(TABLES_FOLDER) / (name + ".txt"));
     auto pages = program->source.pages;
     program->content = engine::buildStoredContent(pages);
     auto& catalogue = program->catalogue;
@@ -37,8 +37,14 @@ const engine::PageSource* SmallProgram::sourcePage(int number) const {
 }
 
 const std::vector<std::string>& smallProgramNames() {
-    static const std::vector<std::string> names = {"numbertheory", "ringsfields", "numbersystems",
-                                                   "setsrelations", "vectorlessons"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list;
+        std::istringstream in(SMALL_LESSON_PROGRAMS);
+        for (std::string name; std::getline(in, name, ';');)
+            if (!name.empty())
+                list.push_back(name);
+        return list;
+    }();
     return names;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/catalogue/catalogue_source.h"
-#include "program_tables.h"
+#include "page_faults.h"
 
 #include <filesystem>
 #include <string>
@@ -9,20 +9,26 @@
 
 namespace small_programs {
 
-// One of the five smaller lesson programs, read once for all tests: its catalogue folder
-// as the catalogue reader sees it, the catalogue the program holds, and its transcription.
+// The lesson tests' one fault collector: "numbertheory, Page 21: line 7 is ...".
+using Faults = lesson_tests::PageFaults;
+using lesson_tests::shown;
+
+// One of the smaller lesson programs, read once for all tests: its catalogue folder
+// as the catalogue reader sees it and the catalogue the program holds. Its expected Page
+// table is checked with every other lesson program's by page_table_test.
 struct SmallProgram {
     std::string name;
     engine::CatalogueSource source;
     std::string content; // the stored content that `catalogue` refers to
     engine::Catalogue catalogue;
-    ProgramTables tables;
 
     // The Page of that number as written in lessons/<name>; nothing when it is missing.
     const engine::PageSource* sourcePage(int number) const;
 };
 
-// "numbertheory", "ringsfields", "numbersystems", "setsrelations", "vectorlessons".
+// The lesson programs on the course's program list (cmake/Programs.cmake) other than the
+// geometry and probability programs, in its order: "numbertheory", "ringsfields",
+// "numbersystems", "setsrelations", "vectorlessons", "fluxions".
 const std::vector<std::string>& smallProgramNames();
 
 // The program of that name; read on first use and kept.

@@ -1,7 +1,7 @@
 // The study-time files the five programs add to when their window is closed: number theory
 // keeps its own, the four algebra programs share one.
 #include "engine/core/study_time.h"
-#include "platform/qt/study_time_file.h"
+#include "engine/view/study_time_file.h"
 #include "small_program.h"
 
 #include <QTemporaryDir>
@@ -22,7 +22,7 @@ class StudyTimeFiles : public ::testing::Test {
 
     std::string fileOf(const std::string& program) const {
         const auto& name = smallProgram(program).catalogue.settings.studyTimeFile;
-        return folder.filePath(QString::fromStdString(name)).toStdString();
+        return engine::studyTimeFilePath(folder.path().toStdString(), name);
     }
     std::string contentOf(const std::string& file) const {
         std::ifstream in(folder.filePath(QString::fromStdString(file)).toStdString(),
@@ -36,7 +36,7 @@ class StudyTimeFiles : public ::testing::Test {
     }
     // Closing a program after a run of that many seconds.
     void close(const std::string& program, double seconds) {
-        platform::addStudyMinutes(fileOf(program), engine::minutesOfRun(0, seconds * 1000));
+        engine::addStudyMinutes(fileOf(program), engine::minutesOfRun(0, seconds * 1000));
     }
 };
 

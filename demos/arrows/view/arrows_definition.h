@@ -1,0 +1,9 @@
+#pragma once
+
+#include "kit/view/demo_definition.h"
+
+namespace arrows {
+
+kit::DemoDefinition demoDefinition();
+
+} // namespace arrows

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "dataanalysis/core/statistics.h"
+
+#include <QString>
+#include <vector>
+
+class QChartView;
+class QWidget;
+
+namespace dataanalysis {
+
+// The chart views of the five parts, made and refilled here so that Qt Charts is included
+// only where charts are drawn.
+QChartView* makeChartView(const QString& objectName, QWidget* parent);
+void showHistogram(QChartView* view, const QString& title, const std::vector<HistogramBin>& bins,
+                   const QString& xTitle);
+// Bars of given heights over labelled categories (a frequency table).
+void showBars(QChartView* view, const QString& title, const QStringList& labels,
+              const std::vector<double>& heights, const QString& yTitle);
+// Each value a dot, equal values stacked; at most maxDots values are drawn.
+inline constexpr std::size_t maxDots = 400;
+void showDotPlot(QChartView* view, const QString& title, const std::vector<double>& values);
+// A box plot with whiskers to the last values inside the fences and the outliers as dots.
+void showBoxPlot(QChartView* view, const QString& title, const Summary& summary);
+
+} // namespace dataanalysis

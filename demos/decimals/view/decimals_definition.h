@@ -1,0 +1,9 @@
+#pragma once
+
+#include "kit/view/demo_definition.h"
+
+namespace decimals {
+
+kit::DemoDefinition demoDefinition();
+
+} // namespace decimals

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace decimals {
+
+inline QString html(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+inline QString stepList(const std::vector<std::string>& steps) {
+    QString text = "<ol>";
+    for (const std::string& step : steps)
+        text += "<li>" + html(step) + "</li>";
+    return text + "</ol>";
+}
+
+} // namespace decimals

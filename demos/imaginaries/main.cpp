@@ -1,0 +1,6 @@
+#include "imaginaries/view/imaginaries_definition.h"
+#include "kit/view/run_demo.h"
+
+int main(int argc, char** argv) {
+    return kit::runDemo(argc, argv, imaginaries::demoDefinition());
+}

@@ -1,0 +1,8 @@
+// The calculus lesson program: the lesson engine on the calculus catalogue.
+#include "engine/view/lesson_program.h"
+
+const engine::Catalogue& lessonCatalogue();
+
+int main(int argc, char** argv) {
+    return engine::runLessonProgram(argc, argv, lessonCatalogue());
+}

@@ -1,0 +1,187 @@
+// The five parts through their real widgets: typed data, a refused cell, an added outlier, the
+// quartile methods, the sampling methods, points placed, dragged and deleted on the scatter
+// plot, the chi-square tables; and every exercise kind answered wrong then right.
+#include "dataanalysis/view/data_grid.h"
+#include "dataanalysis/view/dataanalysis_definition.h"
+#include "dataanalysis/view/point_chart.h"
+#include "dataanalysis/view/sampling_tab.h"
+
+#include "window_checks.h"
+
+#include <QAbstractSeries>
+#include <QChart>
+#include <QChartView>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+using namespace dataanalysis;
+
+namespace {
+
+class DataAnalysisWindow : public ::testing::Test {
+  protected:
+    kit::DemoWindow window{demoDefinition()};
+    void SetUp() override {
+        window.practice()->setSeed(11);
+        window.show();
+    }
+    QString text(const char* name) {
+        auto* browser = window.findChild<QTextBrowser*>(name);
+        EXPECT_NE(browser, nullptr) << name;
+        return browser ? browser->toPlainText() : QString();
+    }
+    QString label(const char* name) {
+        auto* l = window.findChild<QLabel*>(name);
+        EXPECT_NE(l, nullptr) << name;
+        return l ? demo_test::plainText(l) : QString();
+    }
+    DataGrid* gridOf(int tab) {
+        auto* tabs = window.findChild<QTabWidget*>("explore");
+        tabs->setCurrentIndex(tab);
+        return tabs->currentWidget()->findChild<DataGrid*>();
+    }
+    static void type(QTableWidget* table, int row, int column, const QString& value) {
+        table->setItem(row, column, new QTableWidgetItem(value));
+    }
+    static int seriesCount(const char* name, QWidget& in) {
+        auto* view = in.findChild<QChartView*>(name);
+        return view && view->chart() ? static_cast<int>(view->chart()->series().size()) : -1;
+    }
+};
+
+void writeFile(const QString& path, const QString& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QTextStream(&file) << content;
+}
+
+} // namespace
+
+TEST_F(DataAnalysisWindow, CentreFollowsTheGridAndShowsTheOutliersPull) {
+    EXPECT_TRUE(text("centreResults").contains("= 150 / 10 = 15"))
+        << text("centreResults").toStdString();
+    DataGrid* grid = gridOf(0);
+    type(grid->table(), 0, 0, "13"); // the sum becomes 151
+    EXPECT_TRUE(text("centreResults").contains("151/10 = 15.1"))
+        << text("centreResults").toStdString();
+    auto* outlier = window.findChild<QLineEdit*>("outlierField");
+    QTest::keyClicks(outlier, "150");
+    EXPECT_TRUE(text("centreResults").contains("With 150 added: mean 27.3636"))
+        << text("centreResults").toStdString();
+    type(grid->table(), 2, 0, "eleven");
+    EXPECT_EQ(grid->message()->text(), "row 3, column 1: \"eleven\" is not a number");
+    EXPECT_GE(seriesCount("histogramChart", window), 1);
+    EXPECT_GE(seriesCount("dotPlotChart", window), 1);
+}
+
+TEST_F(DataAnalysisWindow, FrequencyTablesAndGroupedData) {
+    auto* input = window.findChild<QComboBox*>("centreInput");
+    input->setCurrentIndex(1); // 1x4 2x7 3x5 4x3 5x1: 50/20
+    EXPECT_TRUE(text("centreResults").contains("= 50 / 20 = 5/2 = 2.5"))
+        << text("centreResults").toStdString();
+    input->setCurrentIndex(2);
+    EXPECT_TRUE(text("centreResults").contains("70/3")) << text("centreResults").toStdString();
+    EXPECT_TRUE(text("centreResults").contains("Modal class: 20\u201330"));
+}
+
+TEST_F(DataAnalysisWindow, ABadFileLeavesTheGridAsItWasAndNamesTheLine) {
+    QTemporaryDir folder;
+    DataGrid* grid = gridOf(1);
+    const QString broken = folder.filePath("broken.csv");
+    writeFile(broken, "value\n4\n\"5\n");
+    EXPECT_FALSE(grid->openFile(broken));
+    EXPECT_TRUE(grid->message()->text().contains("line 3: a quoted field is never closed"))
+        << grid->message()->text().toStdString();
+    EXPECT_EQ(grid->table()->item(9, 0)->text(), "30") << "the data typed before are kept";
+    const QString saved = folder.filePath("saved.csv");
+    ASSERT_TRUE(grid->saveFile(saved));
+    type(grid->table(), 0, 0, "100");
+    ASSERT_TRUE(grid->openFile(saved));
+    EXPECT_EQ(grid->table()->item(0, 0)->text(), "2");
+    EXPECT_FALSE(grid->openFile(folder.filePath("missing.csv")));
+    ASSERT_TRUE(grid->pasteText("1\t\n7\n", 0, 0));
+    EXPECT_EQ(grid->table()->item(1, 0)->text(), "7");
+}
+
+TEST_F(DataAnalysisWindow, SpreadShowsBothVariancesTheChosenQuartilesAndTheBoxPlot) {
+    gridOf(1);
+    const QString shown = text("spreadResults");
+    EXPECT_TRUE(shown.contains("1434/25 = 57.36")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("956/15")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Q1 4, median 7.5, Q3 11")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("outliers: 30"));
+    window.findChild<QComboBox*>("quartileMethod")->setCurrentIndex(2); // QUARTILE.INC
+    EXPECT_TRUE(text("spreadResults").contains("Q1 4.25, median 7.5, Q3 10.5"))
+        << text("spreadResults").toStdString();
+    EXPECT_EQ(seriesCount("boxPlotChart", window), 2); // the box and the outliers
+}
+
+TEST_F(DataAnalysisWindow, SamplingMethodsDrawOnTheTownAndTheDistributionFollowsTheSize) {
+    auto* tab = window.findChild<SamplingTab*>();
+    ASSERT_TRUE(tab);
+    auto* method = window.findChild<QComboBox*>("samplingMethod");
+    method->setCurrentIndex(2); // stratified
+    EXPECT_EQ(tab->lastSample().members.size(), 60u);
+    EXPECT_TRUE(text("samplingResults").contains("proportional allocation"));
+    method->setCurrentIndex(4); // convenience
+    EXPECT_TRUE(text("samplingResults").contains("Bias."));
+    window.findChild<QSpinBox*>("distributionSize")->setValue(40);
+    QTest::mouseClick(window.findChild<QPushButton*>("distributionButton"), Qt::LeftButton);
+    EXPECT_TRUE(label("distributionSummary").contains("The 1000 means"));
+}
+
+TEST_F(DataAnalysisWindow, PointsAreAddedDraggedAndDeletedAndTheLineFollows) {
+    window.findChild<QTabWidget*>("explore")->setCurrentIndex(3);
+    window.findChild<QComboBox*>("regressionExample")->setCurrentIndex(1); // Anscombe I
+    EXPECT_TRUE(text("regressionResults").contains("y = 3 + 0.5x"))
+        << text("regressionResults").toStdString();
+    EXPECT_TRUE(text("regressionResults").contains("r = S"));
+    auto* chart = window.findChild<PointChart*>("scatterChart");
+    ASSERT_TRUE(chart);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(chart->points().size(), 11u);
+    // Drag the first point (10, 8.04) somewhere else.
+    const QPoint from = chart->screenPosition(0).toPoint();
+    QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(0, -40)),
+                     chart->viewport()->mapToGlobal(QPointF(from + QPoint(0, -40))), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QCoreApplication::sendEvent(chart->viewport(), &move);
+    QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, from + QPoint(0, -40));
+    EXPECT_EQ(chart->points().size(), 11u);
+    EXPECT_GT(chart->points()[0].y, 8.04);
+    EXPECT_FALSE(text("regressionResults").contains("y = 3 + 0.5x"));
+    // Right-click deletes it; a click on empty ground adds one.
+    QTest::mouseClick(chart->viewport(), Qt::RightButton, {}, chart->screenPosition(0).toPoint());
+    EXPECT_EQ(chart->points().size(), 10u);
+    EXPECT_EQ(gridOf(3)->numbers().value().rows.size(), 10u) << "the grid follows the plot";
+    const QPoint empty = chart->screenPosition(1).toPoint() + QPoint(25, 25);
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, empty);
+    EXPECT_EQ(chart->points().size(), 11u);
+    QTest::keyClicks(window.findChild<QLineEdit*>("predictField"), "40");
+    EXPECT_TRUE(label("predictionLabel").contains("extrapolation"))
+        << label("predictionLabel").toStdString();
+}
+
+TEST_F(DataAnalysisWindow, ChiSquareTablesGiveTheStatisticAndRefuseBadCells) {
+    EXPECT_TRUE(text("chiResults").contains("= 3.8")) << text("chiResults").toStdString();
+    EXPECT_TRUE(text("chiResults").contains("do not reject"));
+    auto* table = window.findChild<QTableWidget*>("chiTable");
+    type(table, 0, 0, "-3");
+    EXPECT_TRUE(text("chiResults").contains("whole numbers of at least 0"))
+        << text("chiResults").toStdString();
+    window.findChild<QComboBox*>("chiTest")->setCurrentIndex(1);
+    EXPECT_TRUE(text("chiResults").contains("= 3.556")) << text("chiResults").toStdString();
+    window.findChild<QSpinBox*>("chiRows")->setValue(3);
+    EXPECT_TRUE(text("chiResults").contains("Row 3, column 1 is empty"))
+        << text("chiResults").toStdString();
+    EXPECT_EQ(seriesCount("chiSquareCurve", window), 3);
+}
+
+TEST_F(DataAnalysisWindow, EveryExerciseKindAnsweredWrongThenRight) {
+    demo_test::answerEveryKindWrongThenRight(window);
+}

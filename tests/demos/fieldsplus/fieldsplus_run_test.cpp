@@ -1,0 +1,16 @@
+// The fields program as its main runs it: runDemo's application and window, an exercise
+// answered wrong and right through the widgets, the solution shown, the window closed. The
+// process status is the test's verdict: 0 only when runDemo came back with 0 and every step
+// behaved.
+#include "fieldsplus/view/fieldsplus_definition.h"
+
+#include "demos/run_demo_check.h"
+
+static void scheduleTheDrive() {
+    run_demo_check::scheduleTheDrive();
+}
+Q_COREAPP_STARTUP_FUNCTION(scheduleTheDrive)
+
+int main(int argc, char** argv) {
+    return run_demo_check::runAndDrive(argc, argv, fieldsplus::demoDefinition());
+}

@@ -1,0 +1,71 @@
+// The more-matrices program through its real widgets: a typed system is solved at once, the map
+// follows a dragged image, a typed matrix gives its eigenvalues, bad input is named beside its
+// field, and every kind of exercise is answered wrong then right.
+#include "grids2/view/grids2_definition.h"
+
+#include "kit/view/canvas.h"
+#include "kit/view/demo_window.h"
+#include "window_checks.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Grids2Window : ::testing::Test {
+    kit::DemoWindow window{grids2::demoDefinition()};
+    void SetUp() override {
+        window.show();
+        window.practice()->setSeed(5);
+    }
+    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
+    QString text(const char* view) { return find<QTextBrowser>(view)->toPlainText(); }
+};
+
+} // namespace
+
+TEST_F(Grids2Window, ATypedSystemIsSolvedAtOnce) {
+    EXPECT_TRUE(window.lesson()->toPlainText().contains("Cramer"));
+    EXPECT_TRUE(text("systemView").contains("x = 5, y = 3, z = \u22122"))
+        << text("systemView").toStdString();
+    auto* field = find<QPlainTextEdit>("systemField");
+    field->setPlainText("1 1 1\n2 2 5");
+    EXPECT_TRUE(text("systemView").contains("No solution")) << text("systemView").toStdString();
+    field->setPlainText("1 1 1 2\n1 2 3 5");
+    EXPECT_TRUE(text("systemView").contains("Infinitely many"));
+    field->setPlainText("1 1\n2 2 5");
+    EXPECT_TRUE(
+        demo_test::plainText(find<QLabel>("systemMessage")).contains("row 2 has 3 entries"));
+}
+
+TEST_F(Grids2Window, TheMapFollowsTheDraggedImageAndTheTypedMatrix) {
+    auto* canvas = find<kit::Canvas>("mapCanvas");
+    canvas->setPointPosition("second", QPointF(0, -1));
+    emit canvas->pointMoved("second", QPointF(0, -1));
+    EXPECT_EQ(find<QLineEdit>("mapField")->text(), "[2 0; 0 -1]");
+    EXPECT_TRUE(text("mapValues").contains("orientation reversed"))
+        << text("mapValues").toStdString();
+    find<QLineEdit>("mapField")->setText("[0 -1; 1 0]");
+    EXPECT_EQ(canvas->pointPosition("first"), QPointF(0, 1));
+    EXPECT_TRUE(text("mapValues").contains("rotation by 90"));
+    find<QLineEdit>("mapField")->setText("[1 2 3]");
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("mapMessage")).contains("2 \u00d7 2"));
+}
+
+TEST_F(Grids2Window, ATypedMatrixGivesItsEigenvalues) {
+    auto* field = find<QPlainTextEdit>("eigenField");
+    field->setPlainText("4 1\n2 3");
+    EXPECT_TRUE(text("eigenView").contains("(\u22122, 4) = 2\u00b7(\u22121, 2)"))
+        << text("eigenView").toStdString();
+    field->setPlainText("1 2 3 4");
+    EXPECT_TRUE(
+        demo_test::plainText(find<QLabel>("eigenMessage")).contains("2 \u00d7 2 or 3 \u00d7 3"));
+}
+
+TEST_F(Grids2Window, EveryExerciseKindIsAnsweredWrongThenRight) {
+    demo_test::answerEveryKindWrongThenRight(window);
+}

@@ -1,0 +1,14 @@
+// The signednumbers2 program as its main runs it, driven from inside and closed; the process
+// status is the verdict.
+#include "signednumbers2/view/advanced_explore.h"
+
+#include "demos/run_demo_check.h"
+
+static void scheduleTheDrive() {
+    run_demo_check::scheduleTheDrive();
+}
+Q_COREAPP_STARTUP_FUNCTION(scheduleTheDrive)
+
+int main(int argc, char** argv) {
+    return run_demo_check::runAndDrive(argc, argv, signednumbers2::demoDefinition());
+}
