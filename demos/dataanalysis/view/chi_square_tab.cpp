@@ -221,7 +221,11 @@ void ChiSquareTab::drawCurve(const ChiSquareResult& result) {
         }
         top = std::max(top, y);
     }
+    // An area series does not own the lines that bound it: the chart deletes the area and
+    // the area's children, so the bounds become its children.
     auto* region = new QAreaSeries(tail, base);
+    tail->setParent(region);
+    base->setParent(region);
     region->setColor(QColor(kit::wrongColour().red(), kit::wrongColour().green(),
                             kit::wrongColour().blue(), 90));
     region->setBorderColor(kit::wrongColour());
