@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace dataanalysis {
@@ -139,8 +140,10 @@ void CentreTab::recompute() {
 }
 
 QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) {
-    std::vector<double> values = doubles(rows, 0);
-    const Summary s = summarize(values, QuartileMethod::HalvesWithoutMedian);
+    // Sorted once: the summary, the histogram and the dot plot all read this copy.
+    std::vector<double> sorted = doubles(rows, 0);
+    std::sort(sorted.begin(), sorted.end());
+    const Summary s = summarizeSorted(sorted, QuartileMethod::HalvesWithoutMedian);
     QString text = tr("<p><b>n</b> = %1 &nbsp; <b>&Sigma;x</b> = %2</p>")
                        .arg(s.count)
                        .arg(html(decimalText(s.sum, 6)));
@@ -166,8 +169,9 @@ QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) 
             text += tr("<p style='color:#aa1e1e'>The added value: %1</p>")
                         .arg(html(value.error().message));
         } else {
-            values.push_back(value.value().get_d());
-            const Summary w = summarize(values, QuartileMethod::HalvesWithoutMedian);
+            const double v = value.value().get_d();
+            sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), v), v);
+            const Summary w = summarizeSorted(sorted, QuartileMethod::HalvesWithoutMedian);
             text += tr("<p><b>With %1 added</b>: mean %2 (moved by %3), median %4 (moved by %5), "
                        "mode %6. One extreme value pulls the mean towards it; the median "
                        "hardly moves and the mode not at all.</p>")
@@ -176,8 +180,8 @@ QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) 
                              html(decimalText(w.median - s.median, 4)), modeText(w.mode));
         }
     }
-    showHistogram(histogram_, tr("Histogram"), histogram(values), tr("value"));
-    showDotPlot(dots_, tr("Dot plot"), values);
+    showHistogram(histogram_, tr("Histogram"), histogramOfSorted(sorted), tr("value"));
+    showDotPlot(dots_, tr("Dot plot"), dotPlotOfSorted(sorted, maxDots));
     return text;
 }
 
@@ -215,12 +219,11 @@ QString CentreTab::tableResults(const std::vector<std::vector<mpq_class>>& rows)
                    "<b>weighted mean</b>; the median and mode need whole frequencies.</p>");
     }
     showBars(histogram_, tr("Frequencies"), labels, heights, tr("frequency"));
-    std::vector<double> values;
+    std::vector<std::pair<double, std::size_t>> counts;
     for (const auto& row : table)
-        if (whole)
-            for (mpz_class k = 0; k < row.weight.get_num() && values.size() < maxDots; ++k)
-                values.push_back(row.value.get_d());
-    showDotPlot(dots_, tr("Dot plot"), values);
+        if (whole && row.weight.get_num().fits_ulong_p())
+            counts.emplace_back(row.value.get_d(), row.weight.get_num().get_ui());
+    showDotPlot(dots_, tr("Dot plot"), dotPlotOfCounts(counts, maxDots));
     return text;
 }
 
@@ -243,7 +246,13 @@ QString CentreTab::groupedResults(const std::vector<std::vector<mpq_class>>& row
             .arg(mids, exact(groupedMean(classes)), exact(groupedMedian(classes)),
                  labels[static_cast<int>(modal)]);
     showBars(histogram_, tr("Histogram of the classes"), labels, heights, tr("frequency"));
-    showDotPlot(dots_, tr("Class mid-points"), {});
+    // Each class's values stacked at its mid-point, as the estimated mean takes them.
+    std::vector<std::pair<double, std::size_t>> atMidPoints;
+    for (const auto& c : classes)
+        if (c.frequency.get_den() == 1 && c.frequency.get_num().fits_ulong_p())
+            atMidPoints.emplace_back(mpq_class((c.lower + c.upper) / 2).get_d(),
+                                     c.frequency.get_num().get_ui());
+    showDotPlot(dots_, tr("Class mid-points"), dotPlotOfCounts(atMidPoints, maxDots));
     return text;
 }
 
