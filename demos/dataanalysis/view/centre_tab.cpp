@@ -33,14 +33,6 @@ QString exact(const mpq_class& v) {
 // Exact answers only where they stay readable; a long list gets decimals.
 constexpr std::size_t exactLimit = 2000;
 
-std::vector<double> doubles(const std::vector<std::vector<mpq_class>>& rows, std::size_t column) {
-    std::vector<double> values;
-    values.reserve(rows.size());
-    for (const auto& row : rows)
-        values.push_back(row[column].get_d());
-    return values;
-}
-
 QString modeText(const Mode& mode) {
     if (mode.values.empty())
         return QObject::tr("none (every value occurs equally often)");
@@ -132,16 +124,17 @@ void CentreTab::recompute() {
             results_->setHtml(groupedResults(rows));
             break;
         default:
-            results_->setHtml(listResults(rows));
+            results_->setHtml(listResults(rows, table.decimals(0)));
         }
     } catch (const std::exception& error) {
         grid_->showMessage(QString::fromUtf8(error.what()), true);
     }
 }
 
-QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) {
+QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows,
+                               const std::vector<double>& values) {
     // Sorted once: the summary, the histogram and the dot plot all read this copy.
-    std::vector<double> sorted = doubles(rows, 0);
+    std::vector<double> sorted = values;
     std::sort(sorted.begin(), sorted.end());
     const Summary s = summarizeSorted(sorted, QuartileMethod::HalvesWithoutMedian);
     QString text = tr("<p><b>n</b> = %1 &nbsp; <b>&Sigma;x</b> = %2</p>")

@@ -82,7 +82,7 @@ QChartView* makeChartView(const QString& objectName, QWidget* parent) {
     auto* view = new QChartView(parent);
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(320, 240);
+    view->setMinimumSize(280, 230);
     return view;
 }
 
@@ -115,7 +115,7 @@ void showHistogram(QChartView* view, const QString& title, const std::vector<His
     const double low = bins.front().lower, high = bins.back().upper;
     const double width = bins.front().upper - bins.front().lower;
     auto* x = new QValueAxis;
-    x->setRange(low, high);
+    x->setRange(low, high + width * 1e-9); // the last border's tick, despite rounding
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(low);
     x->setTickInterval(tickStep(width, bins.size(), 8));
@@ -133,14 +133,16 @@ void showDotPlot(QChartView* view, const QString& title, const DotPlot& plot) {
     dots->setBorderColor(kit::accentColour().darker(130));
     double low = 0, high = 1;
     std::size_t tallest = 1;
+    QList<QPointF> points; // handed over at once: one change for the series, not one a dot
     for (std::size_t i = 0; i < plot.columns.size(); ++i) {
         const DotColumn& column = plot.columns[i];
         for (std::size_t d = 1; d <= column.dots; ++d)
-            dots->append(column.at, static_cast<double>(d));
+            points.append(QPointF(column.at, static_cast<double>(d)));
         tallest = std::max(tallest, column.dots);
         low = i == 0 ? column.at : std::min(low, column.at);
         high = i == 0 ? column.at : std::max(high, column.at);
     }
+    dots->replace(points);
     chart->addSeries(dots);
     auto* x = new QValueAxis;
     const double pad = high > low ? (high - low) * 0.05 : 1;

@@ -13,6 +13,11 @@ const NumberTable& GridNumbers::value() const {
     return table_;
 }
 
+const std::vector<double>& GridNumbers::decimals(std::size_t column) const {
+    value();
+    return decimals_.at(column);
+}
+
 const kit::ParseError& GridNumbers::error() const {
     if (!fault_)
         throw std::logic_error("the grid reads as numbers");
@@ -144,10 +149,14 @@ bool DataTableModel::setData(const QModelIndex& at, const QVariant& value, int r
     RowState state = readRow(row);
     const bool inPlace = numbersCurrent_ && numbers_.ok() && rows_[row].readsAsNumbers() &&
                          state.readsAsNumbers() && placeInTable_[row] != notInTable;
-    if (inPlace)
-        numbers_.table_.rows[placeInTable_[row]] = state.values;
-    else
+    if (inPlace) {
+        const std::size_t place = placeInTable_[row];
+        numbers_.table_.rows[place] = state.values;
+        for (std::size_t c = 0; c < columns(); ++c)
+            numbers_.decimals_[c][place] = state.values[c].get_d();
+    } else {
         numbersCurrent_ = false;
+    }
     rows_[row] = std::move(state);
     emit dataChanged(index(at.row(), 0), index(at.row(), static_cast<int>(columns()) - 1));
     return true;
@@ -182,15 +191,16 @@ DataTableModel::RowState DataTableModel::readRow(std::size_t r) const {
         return state;
     for (std::size_t c = 0; c < columns(); ++c) {
         const std::string& text = cells[c];
-        const std::string where =
-            "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1);
+        const auto where = [&] {
+            return "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1);
+        };
         if (text.empty()) {
-            state.fault = where + " is empty";
+            state.fault = where() + " is empty";
             return state;
         }
         const auto value = parseDataValue(text);
         if (!value.ok()) {
-            state.fault = where + ": \"" + text + "\" is not a number";
+            state.fault = where() + ": \"" + text + "\" is not a number";
             return state;
         }
         state.values.push_back(value.value());
@@ -206,18 +216,22 @@ void DataTableModel::rereadAll() {
 
 void DataTableModel::rebuildNumbers() const {
     numbers_.table_.rows.clear();
+    numbers_.decimals_.assign(columns(), {});
     numbers_.fault_.reset();
     placeInTable_.assign(rows_.size(), notInTable);
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         if (!rows_[r].fault.empty()) {
             numbers_.fault_ = kit::ParseError{rows_[r].fault, r + 1};
             numbers_.table_.rows.clear();
+            numbers_.decimals_.assign(columns(), {});
             break;
         }
         if (rows_[r].empty)
             continue;
         placeInTable_[r] = numbers_.table_.rows.size();
         numbers_.table_.rows.push_back(rows_[r].values);
+        for (std::size_t c = 0; c < columns(); ++c)
+            numbers_.decimals_[c].push_back(rows_[r].values[c].get_d());
     }
     numbersCurrent_ = true;
 }

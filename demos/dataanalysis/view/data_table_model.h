@@ -16,10 +16,14 @@ class GridNumbers {
     bool ok() const { return !fault_; }
     const NumberTable& value() const;
     const kit::ParseError& error() const;
+    // One column of value() as doubles, converted once when the rows are read (a conversion
+    // from a fraction costs hundreds of instructions, too many to repeat for every update).
+    const std::vector<double>& decimals(std::size_t column) const;
 
   private:
     friend class DataTableModel;
     NumberTable table_;
+    std::vector<std::vector<double>> decimals_; // column by column
     std::optional<kit::ParseError> fault_;
 };
 

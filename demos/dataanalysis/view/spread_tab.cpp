@@ -105,10 +105,7 @@ void SpreadTab::recompute() {
         }
         grid_->showMessage(tr("%1 values.").arg(rows.size()), false);
         const auto method = allQuartileMethods[std::max(0, method_->currentIndex())];
-        std::vector<double> values;
-        values.reserve(rows.size());
-        for (const auto& row : rows)
-            values.push_back(row[0].get_d());
+        const std::vector<double>& values = table.decimals(0);
         // Sorted once: the summary, the other methods' quartiles all read this copy.
         std::vector<double> sorted = values;
         std::sort(sorted.begin(), sorted.end());
