@@ -350,7 +350,7 @@ std::size_t dotsFor(std::size_t values, std::size_t perDot) {
     return std::max<std::size_t>(1, (values + perDot / 2) / perDot);
 }
 
-constexpr int dotPlotClasses = 60;
+constexpr int dotPlotClasses = 25;
 
 } // namespace
 

@@ -118,7 +118,7 @@ void showHistogram(QChartView* view, const QString& title, const std::vector<His
     x->setRange(low, high + width * 1e-9); // the last border's tick, despite rounding
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(low);
-    x->setTickInterval(tickStep(width, bins.size(), 8));
+    x->setTickInterval(tickStep(width, bins.size(), 5));
     x->setLabelFormat(width >= 10 ? "%.0f" : width >= 1 ? "%.1f" : "%.3g");
     x->setLabelsFont(labelFont(x));
     x->setTitleText(xTitle);
@@ -128,7 +128,7 @@ void showHistogram(QChartView* view, const QString& title, const std::vector<His
 void showDotPlot(QChartView* view, const QString& title, const DotPlot& plot) {
     QChart* chart = freshChart(view, title);
     auto* dots = new QScatterSeries;
-    dots->setMarkerSize(plot.columns.size() > 40 ? 6 : 9);
+    dots->setMarkerSize(plot.valuesPerDot > 1 || plot.columns.size() > 25 ? 6 : 9);
     dots->setColor(kit::accentColour());
     dots->setBorderColor(kit::accentColour().darker(130));
     double low = 0, high = 1;
