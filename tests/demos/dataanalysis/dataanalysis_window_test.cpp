@@ -9,8 +9,12 @@
 #include "window_checks.h"
 
 #include <QAbstractSeries>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QRegularExpression>
+#include <QScatterSeries>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -98,6 +102,36 @@ TEST_F(DataAnalysisWindow, CentreFollowsTheGridAndShowsTheOutliersPull) {
     EXPECT_EQ(grid->message()->text(), "row 3, column 1: \"eleven\" is not a number");
     EXPECT_GE(seriesCount("histogramChart", window), 1);
     EXPECT_GE(seriesCount("dotPlotChart", window), 1);
+}
+
+TEST_F(DataAnalysisWindow, ALargeDataSetIsSummarisedAndDrawnWithAFewHundredPoints) {
+    DataGrid* grid = gridOf(0);
+    std::vector<CsvRow> rows;
+    double sum = 0;
+    const int count = 20000;
+    for (int i = 0; i < count; ++i) {
+        const int v = (i * 37) % 101;
+        rows.push_back({std::to_string(v)});
+        sum += v;
+    }
+    grid->setRows(rows);
+    type(grid, 5, 0, "1000"); // replaces (5 * 37) % 101 = 84
+    sum += 1000 - 84;
+    const QRegularExpression meanShown("Mean x̄ = ([0-9.]+)");
+    const auto match = meanShown.match(text("centreResults"));
+    ASSERT_TRUE(match.hasMatch()) << text("centreResults").toStdString();
+    EXPECT_NEAR(match.captured(1).toDouble(), sum / count, 1e-6);
+    auto* histogram = window.findChild<QChartView*>("histogramChart")->chart();
+    auto* bars = qobject_cast<QBarSeries*>(histogram->series().value(0));
+    ASSERT_TRUE(bars);
+    EXPECT_EQ(bars->barSets().value(0)->sum(), count) << "every value in some class";
+    EXPECT_LE(bars->barSets().value(0)->count(), 30);
+    auto* dots = window.findChild<QChartView*>("dotPlotChart")->chart();
+    auto* points = qobject_cast<QScatterSeries*>(dots->series().value(0));
+    ASSERT_TRUE(points);
+    EXPECT_GT(points->count(), 100);
+    EXPECT_LE(points->count(), 300);
+    EXPECT_TRUE(dots->title().contains("each dot: about 80 values")) << dots->title().toStdString();
 }
 
 TEST_F(DataAnalysisWindow, FrequencyTablesAndGroupedData) {
