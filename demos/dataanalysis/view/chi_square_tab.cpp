@@ -73,7 +73,7 @@ ChiSquareTab::ChiSquareTab(QWidget* parent)
     choice(1, 1, tr("&Columns (categories):"), columns_);
     choices->setColumnStretch(1, 1);
     choices->setColumnStretch(3, 1);
-    table_->horizontalHeader()->setMinimumSectionSize(30);
+    table_->horizontalHeader()->setMinimumSectionSize(44);
     table_->setMinimumHeight(80);
     curve_->setMinimumSize(300, 260);
     auto* whole = new QSplitter(Qt::Vertical, this);
@@ -137,7 +137,7 @@ void ChiSquareTab::resizeTable() {
         down << (fit ? (r == 0 ? tr("observed") : tr("expected")) : tr("row %1").arg(r + 1));
     table_->setHorizontalHeaderLabels(across);
     table_->setVerticalHeaderLabels(down);
-    table_->horizontalHeader()->setDefaultSectionSize(48);
+    table_->resizeColumnsToContents(); // headings and counts both readable
     filling_ = false;
     recompute();
 }
