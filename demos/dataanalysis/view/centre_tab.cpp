@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace dataanalysis {
 
@@ -41,6 +42,22 @@ QString modeText(const Mode& mode) {
         values << html(decimalText(v, 6));
     return values.join(", ") + QObject::tr(" (occurs %1 times)").arg(mode.frequency) +
            (mode.values.size() > 1 ? QObject::tr(": the data are multimodal") : QString());
+}
+
+// Classes of one width, each beginning where the one before ends, with whole frequencies: a
+// histogram whose axis is marked at the class borders. Other classes are drawn as labelled bars.
+std::optional<std::vector<HistogramBin>> equalClasses(const std::vector<DataClass>& classes) {
+    std::vector<HistogramBin> bins;
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        const DataClass& c = classes[i];
+        const bool joined = i == 0 || c.lower == classes[i - 1].upper;
+        const bool sameWidth = c.upper - c.lower == classes[0].upper - classes[0].lower;
+        if (!joined || !sameWidth || c.frequency.get_den() != 1 ||
+            !c.frequency.get_num().fits_ulong_p())
+            return std::nullopt;
+        bins.push_back({c.lower.get_d(), c.upper.get_d(), c.frequency.get_num().get_ui()});
+    }
+    return bins;
 }
 
 } // namespace
@@ -238,7 +255,10 @@ QString CentreTab::groupedResults(const std::vector<std::vector<mpq_class>>& row
            "= L + (n/2 &minus; F) / f &middot; w = %3</p><p><b>Modal class</b>: %4</p>")
             .arg(mids, exact(groupedMean(classes)), exact(groupedMedian(classes)),
                  labels[static_cast<int>(modal)]);
-    showBars(histogram_, tr("Histogram of the classes"), labels, heights, tr("frequency"));
+    if (const auto bins = equalClasses(classes))
+        showHistogram(histogram_, tr("Histogram of the classes"), *bins, tr("value"));
+    else
+        showBars(histogram_, tr("Frequencies of the classes"), labels, heights, tr("frequency"));
     // Each class's values stacked at its mid-point, as the estimated mean takes them.
     std::vector<std::pair<double, std::size_t>> atMidPoints;
     for (const auto& c : classes)

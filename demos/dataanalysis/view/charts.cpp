@@ -93,8 +93,10 @@ void showBars(QChartView* view, const QString& title, const QStringList& labels,
     int longest = 0;
     for (const QString& label : labels)
         longest = std::max(longest, static_cast<int>(label.size()));
-    // Labels side by side while they fit, turned only when many long ones would overlap.
-    x->setLabelsAngle(labels.size() * (longest + 1) > 48 ? -45 : 0);
+    // Labels side by side while they fit in the plot's width (about 7 pixels a character at
+    // this size), turned when they would overlap or be shortened.
+    const int room = std::max(view->width() - 90, 150);
+    x->setLabelsAngle(labels.size() * (longest + 1) * 7 > room ? -60 : 0);
 }
 
 void showHistogram(QChartView* view, const QString& title, const std::vector<HistogramBin>& bins,
@@ -151,10 +153,14 @@ void showDotPlot(QChartView* view, const QString& title, const DotPlot& plot) {
     x->setLabelFormat("%g");
     x->setLabelsFont(labelFont(x));
     auto* y = new QValueAxis;
-    y->setRange(0, static_cast<double>(tallest) + 1);
+    // Whole numbers of dots on the ticks: a step of a whole number, at most about six ticks.
+    const std::size_t step = tallest / 5 + 1;
+    y->setRange(0, static_cast<double>((tallest / step + 1) * step));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(static_cast<double>(step));
     y->setLabelFormat("%d");
     y->setLabelsFont(labelFont(y));
-    y->setTickCount(static_cast<int>(std::min<std::size_t>(tallest + 2, 6)));
     y->setTitleText(plot.valuesPerDot > 1 ? QObject::tr("dots") : QObject::tr("count"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -32,6 +32,7 @@ DataGrid::DataGrid(const QStringList& headings, QWidget* parent)
     message_->setWordWrap(true);
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view_->verticalHeader()->setDefaultSectionSize(22);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // all columns in sight
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QGridLayout;
