@@ -2,6 +2,9 @@
 
 #include "kit/core/number_input.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace dataanalysis {
 
 namespace {
@@ -104,7 +107,44 @@ std::string writeCsv(const std::vector<CsvRow>& rows) {
     return out;
 }
 
+namespace {
+
+// The common case of a data file, an integer or a decimal of at most 18 digits ("-65.3"),
+// read straight into its fraction; anything else goes to the full reader. A leading zero
+// before another digit is left to the full reader too, which has its own view of "007".
+std::optional<mpq_class> plainDecimal(std::string_view text) {
+    std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    const std::size_t first = i;
+    std::int64_t digits = 0;
+    int count = 0, places = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point && i > first) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 18)
+            return std::nullopt;
+        digits = digits * 10 + (c - '0');
+        places += point ? 1 : 0;
+    }
+    const bool leadingZero =
+        text.size() > first + 1 && text[first] == '0' && text[first + 1] != '.';
+    if (count == 0 || (point && places == 0) || leadingZero)
+        return std::nullopt;
+    mpz_class denominator;
+    mpz_ui_pow_ui(denominator.get_mpz_t(), 10, static_cast<unsigned long>(places));
+    mpq_class value{mpz_class(static_cast<long>(first == 1 ? -digits : digits)), denominator};
+    value.canonicalize();
+    return value;
+}
+
+} // namespace
+
 kit::Parsed<mpq_class> parseDataValue(std::string_view text) {
+    if (auto plain = plainDecimal(text))
+        return *std::move(plain);
     return kit::parseRational(text);
 }
 

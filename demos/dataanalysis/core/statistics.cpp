@@ -134,9 +134,13 @@ Mode modeOf(const std::vector<double>& sorted) {
 } // namespace
 
 Summary summarize(std::vector<double> values, QuartileMethod method) {
+    std::sort(values.begin(), values.end());
+    return summarizeSorted(values, method);
+}
+
+Summary summarizeSorted(const std::vector<double>& values, QuartileMethod method) {
     if (values.empty())
         throw std::invalid_argument("summary of no values");
-    std::sort(values.begin(), values.end());
     Summary s;
     s.count = values.size();
     const auto n = static_cast<double>(s.count);
@@ -283,24 +287,105 @@ std::size_t modalClass(const std::vector<DataClass>& classes) {
     return best;
 }
 
+namespace {
+
+// Equal-width classes from low to high and the class each value falls in.
+struct BinLayout {
+    double low = 0, width = 1;
+    std::size_t count = 1;
+    std::size_t binOf(double v) const {
+        return std::min(static_cast<std::size_t>((v - low) / width), count - 1);
+    }
+    std::vector<HistogramBin> emptyBins() const {
+        std::vector<HistogramBin> bins(count);
+        for (std::size_t b = 0; b < count; ++b)
+            bins[b] = {low + static_cast<double>(b) * width,
+                       low + static_cast<double>(b + 1) * width, 0};
+        return bins;
+    }
+};
+
+BinLayout layoutFor(double low, double high, std::size_t n, int bins) {
+    if (bins <= 0)
+        bins = std::min(30, 1 + static_cast<int>(std::ceil(std::log2(static_cast<double>(n)))));
+    if (high == low)
+        bins = 1;
+    return {low, high > low ? (high - low) / bins : 1.0, static_cast<std::size_t>(bins)};
+}
+
+} // namespace
+
 std::vector<HistogramBin> histogram(const std::vector<double>& values, int bins) {
     if (values.empty())
         return {};
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    if (bins <= 0)
-        bins = std::min(
-            30, 1 + static_cast<int>(std::ceil(std::log2(static_cast<double>(values.size())))));
-    if (*high == *low)
-        bins = 1;
-    const double width = *high > *low ? (*high - *low) / bins : 1.0;
-    std::vector<HistogramBin> result(static_cast<std::size_t>(bins));
-    for (int b = 0; b < bins; ++b)
-        result[static_cast<std::size_t>(b)] = {*low + b * width, *low + (b + 1) * width, 0};
-    for (double v : values) {
-        auto b = static_cast<std::size_t>((v - *low) / width);
-        ++result[std::min(b, result.size() - 1)].count;
+    const BinLayout layout = layoutFor(*low, *high, values.size(), bins);
+    std::vector<HistogramBin> result = layout.emptyBins();
+    for (double v : values)
+        ++result[layout.binOf(v)].count;
+    return result;
+}
+
+std::vector<HistogramBin> histogramOfSorted(const std::vector<double>& sorted, int bins) {
+    if (sorted.empty())
+        return {};
+    const BinLayout layout = layoutFor(sorted.front(), sorted.back(), sorted.size(), bins);
+    std::vector<HistogramBin> result = layout.emptyBins();
+    // binOf never decreases along sorted values, so each class is one run of them.
+    auto from = sorted.begin();
+    for (std::size_t b = 0; b < layout.count; ++b) {
+        const auto to = std::partition_point(from, sorted.end(),
+                                             [&](double v) { return layout.binOf(v) <= b; });
+        result[b].count = static_cast<std::size_t>(to - from);
+        from = to;
     }
     return result;
+}
+
+namespace {
+
+std::size_t dotsFor(std::size_t values, std::size_t perDot) {
+    if (values == 0)
+        return 0;
+    return std::max<std::size_t>(1, (values + perDot / 2) / perDot);
+}
+
+constexpr int dotPlotClasses = 25;
+
+} // namespace
+
+DotPlot dotPlotOfSorted(const std::vector<double>& sorted, std::size_t mostDots) {
+    DotPlot plot;
+    if (sorted.empty())
+        return plot;
+    if (sorted.size() <= mostDots) {
+        for (double v : sorted) {
+            if (plot.columns.empty() || plot.columns.back().at != v)
+                plot.columns.push_back({v, 0});
+            ++plot.columns.back().dots;
+        }
+        return plot;
+    }
+    plot.valuesPerDot = (sorted.size() + mostDots - 1) / mostDots;
+    for (const HistogramBin& bin : histogramOfSorted(sorted, dotPlotClasses))
+        if (bin.count > 0)
+            plot.columns.push_back(
+                {(bin.lower + bin.upper) / 2, dotsFor(bin.count, plot.valuesPerDot)});
+    return plot;
+}
+
+DotPlot dotPlotOfCounts(const std::vector<std::pair<double, std::size_t>>& counts,
+                        std::size_t mostDots) {
+    DotPlot plot;
+    std::size_t total = 0;
+    for (const auto& [value, count] : counts)
+        total += count;
+    if (total > mostDots)
+        plot.valuesPerDot = (total + mostDots - 1) / mostDots;
+    for (const auto& [value, count] : counts)
+        if (count > 0)
+            plot.columns.push_back({value, dotsFor(count, plot.valuesPerDot)});
+    return plot;
 }
 
 } // namespace dataanalysis

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dataanalysis {
@@ -54,6 +55,9 @@ struct Summary {
 };
 // values must not be empty.
 Summary summarize(std::vector<double> values, QuartileMethod method);
+// The same from values already sorted ascending: a caller that needs the sorted values for
+// more (the histogram, the other quartile methods) sorts them once.
+Summary summarizeSorted(const std::vector<double>& sorted, QuartileMethod method);
 
 // Exact answers for data typed as integers, decimals or fractions.
 struct ExactSummary {
@@ -89,5 +93,25 @@ struct HistogramBin {
     std::size_t count = 0;
 };
 std::vector<HistogramBin> histogram(const std::vector<double>& values, int bins = 0);
+// The same classes and counts from values sorted ascending, found by binary search at each
+// class border instead of a pass over every value.
+std::vector<HistogramBin> histogramOfSorted(const std::vector<double>& sorted, int bins = 0);
+
+// A dot plot small enough to draw: each column a value (or, for many values, a narrow class
+// shown at its mid-point) with its stack of dots. Up to `mostDots` values each value is a dot;
+// beyond, each dot stands for valuesPerDot values, and a column with any values in it keeps
+// at least one dot, so that a lone outlier stays in sight.
+struct DotColumn {
+    double at = 0;
+    std::size_t dots = 0;
+};
+struct DotPlot {
+    std::vector<DotColumn> columns;
+    std::size_t valuesPerDot = 1;
+};
+DotPlot dotPlotOfSorted(const std::vector<double>& sorted, std::size_t mostDots);
+// The same for a frequency table: each value's frequency is its stack.
+DotPlot dotPlotOfCounts(const std::vector<std::pair<double, std::size_t>>& counts,
+                        std::size_t mostDots);
 
 } // namespace dataanalysis

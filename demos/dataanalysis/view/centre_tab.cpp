@@ -15,7 +15,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace dataanalysis {
 
@@ -32,14 +34,6 @@ QString exact(const mpq_class& v) {
 // Exact answers only where they stay readable; a long list gets decimals.
 constexpr std::size_t exactLimit = 2000;
 
-std::vector<double> doubles(const std::vector<std::vector<mpq_class>>& rows, std::size_t column) {
-    std::vector<double> values;
-    values.reserve(rows.size());
-    for (const auto& row : rows)
-        values.push_back(row[column].get_d());
-    return values;
-}
-
 QString modeText(const Mode& mode) {
     if (mode.values.empty())
         return QObject::tr("none (every value occurs equally often)");
@@ -48,6 +42,22 @@ QString modeText(const Mode& mode) {
         values << html(decimalText(v, 6));
     return values.join(", ") + QObject::tr(" (occurs %1 times)").arg(mode.frequency) +
            (mode.values.size() > 1 ? QObject::tr(": the data are multimodal") : QString());
+}
+
+// Classes of one width, each beginning where the one before ends, with whole frequencies: a
+// histogram whose axis is marked at the class borders. Other classes are drawn as labelled bars.
+std::optional<std::vector<HistogramBin>> equalClasses(const std::vector<DataClass>& classes) {
+    std::vector<HistogramBin> bins;
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        const DataClass& c = classes[i];
+        const bool joined = i == 0 || c.lower == classes[i - 1].upper;
+        const bool sameWidth = c.upper - c.lower == classes[0].upper - classes[0].lower;
+        if (!joined || !sameWidth || c.frequency.get_den() != 1 ||
+            !c.frequency.get_num().fits_ulong_p())
+            return std::nullopt;
+        bins.push_back({c.lower.get_d(), c.upper.get_d(), c.frequency.get_num().get_ui()});
+    }
+    return bins;
 }
 
 } // namespace
@@ -131,16 +141,19 @@ void CentreTab::recompute() {
             results_->setHtml(groupedResults(rows));
             break;
         default:
-            results_->setHtml(listResults(rows));
+            results_->setHtml(listResults(rows, table.decimals(0)));
         }
     } catch (const std::exception& error) {
         grid_->showMessage(QString::fromUtf8(error.what()), true);
     }
 }
 
-QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) {
-    std::vector<double> values = doubles(rows, 0);
-    const Summary s = summarize(values, QuartileMethod::HalvesWithoutMedian);
+QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows,
+                               const std::vector<double>& values) {
+    // Sorted once: the summary, the histogram and the dot plot all read this copy.
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const Summary s = summarizeSorted(sorted, QuartileMethod::HalvesWithoutMedian);
     QString text = tr("<p><b>n</b> = %1 &nbsp; <b>&Sigma;x</b> = %2</p>")
                        .arg(s.count)
                        .arg(html(decimalText(s.sum, 6)));
@@ -166,8 +179,9 @@ QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) 
             text += tr("<p style='color:#aa1e1e'>The added value: %1</p>")
                         .arg(html(value.error().message));
         } else {
-            values.push_back(value.value().get_d());
-            const Summary w = summarize(values, QuartileMethod::HalvesWithoutMedian);
+            const double v = value.value().get_d();
+            sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), v), v);
+            const Summary w = summarizeSorted(sorted, QuartileMethod::HalvesWithoutMedian);
             text += tr("<p><b>With %1 added</b>: mean %2 (moved by %3), median %4 (moved by %5), "
                        "mode %6. One extreme value pulls the mean towards it; the median "
                        "hardly moves and the mode not at all.</p>")
@@ -176,8 +190,8 @@ QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows) 
                              html(decimalText(w.median - s.median, 4)), modeText(w.mode));
         }
     }
-    showHistogram(histogram_, tr("Histogram"), histogram(values), tr("value"));
-    showDotPlot(dots_, tr("Dot plot"), values);
+    showHistogram(histogram_, tr("Histogram"), histogramOfSorted(sorted), tr("value"));
+    showDotPlot(dots_, tr("Dot plot"), dotPlotOfSorted(sorted, maxDots));
     return text;
 }
 
@@ -215,12 +229,11 @@ QString CentreTab::tableResults(const std::vector<std::vector<mpq_class>>& rows)
                    "<b>weighted mean</b>; the median and mode need whole frequencies.</p>");
     }
     showBars(histogram_, tr("Frequencies"), labels, heights, tr("frequency"));
-    std::vector<double> values;
+    std::vector<std::pair<double, std::size_t>> counts;
     for (const auto& row : table)
-        if (whole)
-            for (mpz_class k = 0; k < row.weight.get_num() && values.size() < maxDots; ++k)
-                values.push_back(row.value.get_d());
-    showDotPlot(dots_, tr("Dot plot"), values);
+        if (whole && row.weight.get_num().fits_ulong_p())
+            counts.emplace_back(row.value.get_d(), row.weight.get_num().get_ui());
+    showDotPlot(dots_, tr("Dot plot"), dotPlotOfCounts(counts, maxDots));
     return text;
 }
 
@@ -242,8 +255,17 @@ QString CentreTab::groupedResults(const std::vector<std::vector<mpq_class>>& row
            "= L + (n/2 &minus; F) / f &middot; w = %3</p><p><b>Modal class</b>: %4</p>")
             .arg(mids, exact(groupedMean(classes)), exact(groupedMedian(classes)),
                  labels[static_cast<int>(modal)]);
-    showBars(histogram_, tr("Histogram of the classes"), labels, heights, tr("frequency"));
-    showDotPlot(dots_, tr("Class mid-points"), {});
+    if (const auto bins = equalClasses(classes))
+        showHistogram(histogram_, tr("Histogram of the classes"), *bins, tr("value"));
+    else
+        showBars(histogram_, tr("Frequencies of the classes"), labels, heights, tr("frequency"));
+    // Each class's values stacked at its mid-point, as the estimated mean takes them.
+    std::vector<std::pair<double, std::size_t>> atMidPoints;
+    for (const auto& c : classes)
+        if (c.frequency.get_den() == 1 && c.frequency.get_num().fits_ulong_p())
+            atMidPoints.emplace_back(mpq_class((c.lower + c.upper) / 2).get_d(),
+                                     c.frequency.get_num().get_ui());
+    showDotPlot(dots_, tr("Class mid-points"), dotPlotOfCounts(atMidPoints, maxDots));
     return text;
 }
 

@@ -27,7 +27,8 @@ class CentreTab : public QWidget {
 
   private:
     void chooseInput(int index);
-    QString listResults(const std::vector<std::vector<mpq_class>>& rows);
+    QString listResults(const std::vector<std::vector<mpq_class>>& rows,
+                        const std::vector<double>& values);
     QString tableResults(const std::vector<std::vector<mpq_class>>& rows);
     QString groupedResults(const std::vector<std::vector<mpq_class>>& rows);
 

@@ -1,6 +1,5 @@
 #include "dataanalysis/view/charts.h"
 
-#include "dataanalysis/core/number_text.h"
 #include "kit/view/course_colours.h"
 
 #include <QBarCategoryAxis>
@@ -24,15 +23,57 @@ QChart* freshChart(QChartView* view, const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(6, 6, 10, 6));
     QChart* old = view->chart();
     view->setChart(chart);
     delete old;
     return chart;
 }
 
-QString number(double v, double width) {
-    return QString::fromStdString(decimalText(v, width >= 10 ? 0 : width >= 1 ? 1 : 3));
+QFont labelFont(const QAbstractAxis* axis) {
+    QFont font = axis->labelsFont();
+    font.setPointSize(8);
+    return font;
+}
+
+// The bars themselves, on a category axis that the caller labels or hides.
+QBarCategoryAxis* addBars(QChart* chart, const QStringList& categories,
+                          const std::vector<double>& heights, const QString& yTitle) {
+    auto* set = new QBarSet(yTitle);
+    set->setColor(kit::pageColour());
+    set->setBorderColor(kit::pageColour().darker(140));
+    double top = 1;
+    for (double h : heights) {
+        *set << h;
+        top = std::max(top, h);
+    }
+    auto* series = new QBarSeries;
+    series->append(set);
+    series->setBarWidth(1.0);
+    chart->addSeries(series);
+    auto* x = new QBarCategoryAxis;
+    x->append(categories);
+    x->setLabelsFont(labelFont(x));
+    auto* y = new QValueAxis;
+    y->setRange(0, top * 1.1);
+    y->applyNiceNumbers();
+    y->setTitleText(yTitle);
+    y->setLabelFormat("%g");
+    y->setLabelsFont(labelFont(y));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    return x;
+}
+
+// A tick every k classes, k the smallest that keeps to `most` labels, so that each label
+// stands on a class border.
+double tickStep(double width, std::size_t classes, std::size_t most) {
+    std::size_t every = 1;
+    while (classes / every > most)
+        ++every;
+    return width * static_cast<double>(every);
 }
 
 } // namespace
@@ -41,88 +82,92 @@ QChartView* makeChartView(const QString& objectName, QWidget* parent) {
     auto* view = new QChartView(parent);
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(160, 160);
+    view->setMinimumSize(280, 230);
     return view;
 }
 
 void showBars(QChartView* view, const QString& title, const QStringList& labels,
               const std::vector<double>& heights, const QString& yTitle) {
     QChart* chart = freshChart(view, title);
-    auto* set = new QBarSet(yTitle);
-    set->setColor(kit::pageColour());
-    double top = 1;
-    for (double h : heights) {
-        *set << h;
-        top = std::max(top, h);
-    }
-    auto* series = new QBarSeries;
-    series->append(set);
-    series->setBarWidth(0.98);
-    chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(labels);
-    QFont small = x->labelsFont();
-    small.setPointSize(7);
-    x->setLabelsFont(small);
-    x->setLabelsAngle(labels.size() > 3 ? -90 : 0);
-    auto* y = new QValueAxis;
-    y->setRange(0, top * 1.1);
-    y->applyNiceNumbers();
-    y->setTitleText(yTitle);
-    y->setLabelFormat("%g");
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    QBarCategoryAxis* x = addBars(chart, labels, heights, yTitle);
+    int longest = 0;
+    for (const QString& label : labels)
+        longest = std::max(longest, static_cast<int>(label.size()));
+    // Labels side by side while they fit in the plot's width (about 7 pixels a character at
+    // this size), turned when they would overlap or be shortened.
+    const int room = std::max(view->width() - 90, 150);
+    x->setLabelsAngle(labels.size() * (longest + 1) * 7 > room ? -60 : 0);
 }
 
 void showHistogram(QChartView* view, const QString& title, const std::vector<HistogramBin>& bins,
                    const QString& xTitle) {
-    QStringList labels;
+    QChart* chart = freshChart(view, title);
     std::vector<double> heights;
+    QStringList categories;
     for (const auto& bin : bins) {
-        labels << number(bin.lower, bin.upper - bin.lower) + "\u2013" +
-                      number(bin.upper, bin.upper - bin.lower);
         heights.push_back(static_cast<double>(bin.count));
+        categories << QString::number(categories.size());
     }
-    showBars(view, title, labels, heights, QObject::tr("frequency"));
-    if (auto* axis = view->chart()->axes(Qt::Horizontal).value(0))
-        axis->setTitleText(xTitle);
+    QBarCategoryAxis* classes = addBars(chart, categories, heights, QObject::tr("frequency"));
+    classes->setVisible(false);
+    if (bins.empty())
+        return;
+    // The bars fill the plot from the first class's lower border to the last one's upper
+    // border, so a value axis over that range puts each tick on a class border.
+    const double low = bins.front().lower, high = bins.back().upper;
+    const double width = bins.front().upper - bins.front().lower;
+    auto* x = new QValueAxis;
+    x->setRange(low, high + width * 1e-9); // the last border's tick, despite rounding
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(low);
+    x->setTickInterval(tickStep(width, bins.size(), 5));
+    x->setLabelFormat(width >= 10 ? "%.0f" : width >= 1 ? "%.1f" : "%.3g");
+    x->setLabelsFont(labelFont(x));
+    x->setTitleText(xTitle);
+    chart->addAxis(x, Qt::AlignBottom);
 }
 
-void showDotPlot(QChartView* view, const QString& title, const std::vector<double>& values) {
+void showDotPlot(QChartView* view, const QString& title, const DotPlot& plot) {
     QChart* chart = freshChart(view, title);
     auto* dots = new QScatterSeries;
-    dots->setMarkerSize(9);
+    dots->setMarkerSize(plot.valuesPerDot > 1 || plot.columns.size() > 25 ? 6 : 9);
     dots->setColor(kit::accentColour());
-    std::map<double, int> stacks;
+    dots->setBorderColor(kit::accentColour().darker(130));
     double low = 0, high = 1;
-    int tallest = 1;
-    const std::size_t shown = std::min(values.size(), maxDots);
-    for (std::size_t i = 0; i < shown; ++i) {
-        const double v = values[i];
-        const int height = ++stacks[v];
-        tallest = std::max(tallest, height);
-        dots->append(v, height);
-        low = i == 0 ? v : std::min(low, v);
-        high = i == 0 ? v : std::max(high, v);
+    std::size_t tallest = 1;
+    QList<QPointF> points; // handed over at once: one change for the series, not one a dot
+    for (std::size_t i = 0; i < plot.columns.size(); ++i) {
+        const DotColumn& column = plot.columns[i];
+        for (std::size_t d = 1; d <= column.dots; ++d)
+            points.append(QPointF(column.at, static_cast<double>(d)));
+        tallest = std::max(tallest, column.dots);
+        low = i == 0 ? column.at : std::min(low, column.at);
+        high = i == 0 ? column.at : std::max(high, column.at);
     }
+    dots->replace(points);
     chart->addSeries(dots);
     auto* x = new QValueAxis;
     const double pad = high > low ? (high - low) * 0.05 : 1;
     x->setRange(low - pad, high + pad);
     x->applyNiceNumbers();
     x->setLabelFormat("%g");
+    x->setLabelsFont(labelFont(x));
     auto* y = new QValueAxis;
-    y->setRange(0, tallest + 1);
+    // Whole numbers of dots on the ticks: a step of a whole number, at most about six ticks.
+    const std::size_t step = tallest / 5 + 1;
+    y->setRange(0, static_cast<double>((tallest / step + 1) * step));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(static_cast<double>(step));
     y->setLabelFormat("%d");
-    y->setTitleText(QObject::tr("count"));
+    y->setLabelsFont(labelFont(y));
+    y->setTitleText(plot.valuesPerDot > 1 ? QObject::tr("dots") : QObject::tr("count"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     dots->attachAxis(x);
     dots->attachAxis(y);
-    if (values.size() > maxDots)
-        chart->setTitle(title + QObject::tr(" (first %1 values)").arg(maxDots));
+    if (plot.valuesPerDot > 1)
+        chart->setTitle(title + QObject::tr(" (each dot: about %1 values)").arg(plot.valuesPerDot));
 }
 
 void showBoxPlot(QChartView* view, const QString& title, const Summary& s) {
@@ -136,8 +181,9 @@ void showBoxPlot(QChartView* view, const QString& title, const Summary& s) {
     auto* outliers = new QScatterSeries;
     outliers->setMarkerSize(10);
     outliers->setColor(kit::wrongColour());
-    for (double v : s.outliers)
-        outliers->append(0, v);
+    for (std::size_t i = 0; i < s.outliers.size(); ++i) // sorted: one dot per distinct value
+        if (i == 0 || s.outliers[i] != s.outliers[i - 1])
+            outliers->append(0, s.outliers[i]);
     chart->addSeries(outliers);
     auto* x = new QBarCategoryAxis;
     x->append(QObject::tr("data"));
@@ -146,6 +192,7 @@ void showBoxPlot(QChartView* view, const QString& title, const Summary& s) {
     y->setRange(s.minimum - pad, s.maximum + pad);
     y->applyNiceNumbers();
     y->setLabelFormat("%g");
+    y->setLabelsFont(labelFont(y));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     boxes->attachAxis(x);

@@ -18,9 +18,10 @@ void showHistogram(QChartView* view, const QString& title, const std::vector<His
 // Bars of given heights over labelled categories (a frequency table).
 void showBars(QChartView* view, const QString& title, const QStringList& labels,
               const std::vector<double>& heights, const QString& yTitle);
-// Each value a dot, equal values stacked; at most maxDots values are drawn.
-inline constexpr std::size_t maxDots = 400;
-void showDotPlot(QChartView* view, const QString& title, const std::vector<double>& values);
+// Stacks of dots (see DotPlot); the title says how many values a dot stands for. At most about
+// maxDots dots are drawn however many values there are.
+inline constexpr std::size_t maxDots = 250;
+void showDotPlot(QChartView* view, const QString& title, const DotPlot& plot);
 // A box plot with whiskers to the last values inside the fences and the outliers as dots.
 void showBoxPlot(QChartView* view, const QString& title, const Summary& summary);
 

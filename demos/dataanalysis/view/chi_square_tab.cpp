@@ -11,9 +11,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineSeries>
 #include <QSpinBox>
 #include <QSplitter>
@@ -57,25 +58,36 @@ ChiSquareTab::ChiSquareTab(QWidget* parent)
     alpha_->setCurrentIndex(1);
     table_->setObjectName("chiTable");
     results_->setObjectName("chiResults");
-    auto* form = new QFormLayout;
-    form->addRow(tr("&Test:"), test_);
-    form->addRow(tr("&Rows:"), rows_);
-    form->addRow(tr("&Columns (categories):"), columns_);
-    form->addRow(tr("Significance &level \u03b1:"), alpha_);
-    auto* left = new QWidget(this);
-    auto* leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addLayout(form);
-    leftLayout->addWidget(table_, 1);
-    auto* top = new QSplitter(Qt::Horizontal, this);
-    top->addWidget(left);
-    top->addWidget(curve_);
-    top->setStretchFactor(1, 1);
+    // The choices in two rows across the top; below them, each across the whole width, the
+    // table (a few short rows), the curve and the results.
+    auto* choices = new QGridLayout;
+    const auto choice = [&](int row, int column, const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(field);
+        choices->addWidget(label, row, 2 * column);
+        choices->addWidget(field, row, 2 * column + 1);
+    };
+    choice(0, 0, tr("&Test:"), test_);
+    choice(0, 1, tr("Significance &level \u03b1:"), alpha_);
+    choice(1, 0, tr("&Rows:"), rows_);
+    choice(1, 1, tr("&Columns (categories):"), columns_);
+    choices->setColumnStretch(1, 1);
+    choices->setColumnStretch(3, 1);
+    table_->horizontalHeader()->setMinimumSectionSize(44);
+    table_->setMinimumHeight(80);
+    curve_->setMinimumSize(300, 260);
     auto* whole = new QSplitter(Qt::Vertical, this);
-    whole->addWidget(top);
+    whole->addWidget(table_);
+    whole->addWidget(curve_);
     whole->addWidget(results_);
+    whole->setStretchFactor(1, 3);
+    whole->setStretchFactor(2, 2);
+    whole->setSizes({110, 300, 230});
+    auto* column = new QVBoxLayout;
+    column->addLayout(choices);
+    column->addWidget(whole, 1);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(whole);
+    layout->addLayout(column);
     connect(test_, &QComboBox::currentIndexChanged, this, &ChiSquareTab::chooseTest);
     connect(rows_, &QSpinBox::valueChanged, this, &ChiSquareTab::resizeTable);
     connect(columns_, &QSpinBox::valueChanged, this, &ChiSquareTab::resizeTable);
@@ -125,7 +137,7 @@ void ChiSquareTab::resizeTable() {
         down << (fit ? (r == 0 ? tr("observed") : tr("expected")) : tr("row %1").arg(r + 1));
     table_->setHorizontalHeaderLabels(across);
     table_->setVerticalHeaderLabels(down);
-    table_->horizontalHeader()->setDefaultSectionSize(44);
+    table_->resizeColumnsToContents(); // headings and counts both readable
     filling_ = false;
     recompute();
 }
@@ -199,25 +211,32 @@ QString ChiSquareTab::resultText(const ChiSquareResult& result) const {
 
 void ChiSquareTab::drawCurve(const ChiSquareResult& result) {
     auto* chart = new QChart;
-    chart->legend()->hide();
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(6, 6, 10, 6));
     chart->setTitle(tr("\u03c7\u00b2 curve, %1 degrees of freedom").arg(result.degreesOfFreedom));
     const double df = result.degreesOfFreedom;
     const double statistic = result.statistic.get_d();
-    const double right = std::max({result.criticalValue * 1.5, statistic * 1.1, df + 4});
+    // A round right end (nice numbers), so that the ticks are round numbers too.
+    auto* x = new QValueAxis;
+    x->setRange(0, std::max({result.criticalValue * 1.5, statistic * 1.1, df + 4}));
+    x->setTickCount(6);
+    x->applyNiceNumbers();
+    x->setLabelFormat("%g");
+    x->setTitleText(tr("\u03c7\u00b2"));
+    const double right = x->max();
     auto* curve = new QLineSeries;
+    curve->setName(tr("density"));
     curve->setPen(QPen(kit::pageColour(), 2));
     auto* tail = new QLineSeries;
     auto* base = new QLineSeries;
     double top = 0;
     const int steps = 300;
     for (int i = 0; i <= steps; ++i) {
-        const double x = right * i / steps;
-        const double y = chiSquareDensity(std::max(x, right / 2000), df);
-        curve->append(x, y);
-        if (x >= result.criticalValue) {
-            tail->append(x, y);
-            base->append(x, 0);
+        const double at = right * i / steps;
+        const double y = chiSquareDensity(std::max(at, right / 2000), df);
+        curve->append(at, y);
+        if (at >= result.criticalValue) {
+            tail->append(at, y);
+            base->append(at, 0);
         }
         top = std::max(top, y);
     }
@@ -226,21 +245,19 @@ void ChiSquareTab::drawCurve(const ChiSquareResult& result) {
     auto* region = new QAreaSeries(tail, base);
     tail->setParent(region);
     base->setParent(region);
+    region->setName(tr("rejection region, \u03c7\u00b2 \u2265 %1").arg(dec(result.criticalValue)));
     region->setColor(QColor(kit::wrongColour().red(), kit::wrongColour().green(),
                             kit::wrongColour().blue(), 90));
     region->setBorderColor(kit::wrongColour());
     auto* marker = new QLineSeries;
+    marker->setName(tr("statistic %1").arg(dec(statistic)));
     marker->setPen(QPen(kit::accentColour(), 2, Qt::DashLine));
     marker->append(statistic, 0);
     marker->append(statistic, top * 1.05);
-    auto* x = new QValueAxis;
-    x->setRange(0, right);
-    x->setTitleText(tr("shaded: rejection region; dashed: %1").arg(dec(statistic)));
-    x->setLabelFormat("%g");
-    x->setTickCount(5);
     auto* y = new QValueAxis;
     y->setRange(0, top * 1.1);
     y->setLabelFormat("%.2f");
+    y->setTitleText(tr("density"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : std::initializer_list<QAbstractSeries*>{region, curve, marker}) {
@@ -248,6 +265,10 @@ void ChiSquareTab::drawCurve(const ChiSquareResult& result) {
         series->attachAxis(x);
         series->attachAxis(y);
     }
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QFont small = chart->legend()->font();
+    small.setPointSize(8);
+    chart->legend()->setFont(small);
     QChart* old = curve_->chart();
     curve_->setChart(chart);
     delete old;

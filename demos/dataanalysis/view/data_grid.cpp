@@ -12,8 +12,9 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace dataanalysis {
@@ -23,12 +24,15 @@ constexpr qint64 largestFile = 64LL * 1024 * 1024;
 }
 
 DataGrid::DataGrid(const QStringList& headings, QWidget* parent)
-    : QWidget(parent), table_(new QTableWidget(this)), message_(new QLabel(this)) {
-    table_->setObjectName("dataTable");
+    : QWidget(parent), model_(new DataTableModel(headings, this)), view_(new QTableView(this)),
+      message_(new QLabel(this)) {
+    view_->setObjectName("dataTable");
+    view_->setModel(model_);
     message_->setObjectName("dataMessage");
     message_->setWordWrap(true);
-    table_->verticalHeader()->setDefaultSectionSize(22);
-    setHeadings(headings);
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setDefaultSectionSize(22);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // all columns in sight
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QGridLayout;
@@ -46,43 +50,21 @@ DataGrid::DataGrid(const QStringList& headings, QWidget* parent)
     button(tr("More rows"), "moreRowsButton", &DataGrid::addRows);
     button(tr("Clear"), "clearButton", &DataGrid::clearAll);
     layout->addLayout(buttons);
-    layout->addWidget(table_, 1);
+    layout->addWidget(view_, 1);
     layout->addWidget(message_);
-    auto* paste = new QShortcut(QKeySequence::Paste, table_);
+    auto* paste = new QShortcut(QKeySequence::Paste, view_);
     paste->setContext(Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, &DataGrid::pasteClipboard);
-    connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
-        if (filling_)
-            return;
-        if (static_cast<int>(rows_.size()) < table_->rowCount())
-            rows_.resize(static_cast<std::size_t>(table_->rowCount()));
-        rows_[static_cast<std::size_t>(row)] = readRow(row);
-        numbers_.reset();
-        emit dataEdited();
-    });
+    // A typed cell or a pasted block; whole new contents (setRows) announce themselves.
+    connect(model_, &DataTableModel::dataChanged, this, &DataGrid::dataEdited);
 }
 
 void DataGrid::setHeadings(const QStringList& headings) {
-    filling_ = true;
-    table_->setColumnCount(static_cast<int>(headings.size()));
-    table_->setHorizontalHeaderLabels(headings);
-    if (table_->rowCount() < 20)
-        table_->setRowCount(20);
-    filling_ = false;
-    rereadAll();
+    model_->setHeadings(headings);
 }
 
 void DataGrid::setRows(const std::vector<CsvRow>& rows) {
-    filling_ = true;
-    table_->clearContents();
-    table_->setRowCount(static_cast<int>(rows.size()) + 10);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size() && static_cast<int>(c) < table_->columnCount();
-             ++c)
-            table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new QTableWidgetItem(QString::fromStdString(rows[r][c])));
-    filling_ = false;
-    rereadAll();
+    model_->setRows(rows, 10);
     emit dataEdited();
 }
 
@@ -95,22 +77,8 @@ bool DataGrid::pasteText(const QString& text, int row, int column) {
         return false;
     }
     const auto& rows = parsed.value().rows;
-    filling_ = true;
-    row = std::max(row, 0);
-    column = std::max(column, 0);
-    if (table_->rowCount() < row + static_cast<int>(rows.size()) + 1)
-        table_->setRowCount(row + static_cast<int>(rows.size()) + 10);
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const int at = column + static_cast<int>(c);
-            if (at < table_->columnCount())
-                table_->setItem(row + static_cast<int>(r), at,
-                                new QTableWidgetItem(QString::fromStdString(rows[r][c]).trimmed()));
-        }
-    filling_ = false;
-    rereadAll();
-    showMessage(tr("%1 rows pasted.").arg(rows.size()), false);
-    emit dataEdited();
+    showMessage(tr("%1 rows pasted.").arg(rows.size()), false); // a fault in them says so next
+    model_->writeBlock(rows, row, column);
     return true;
 }
 
@@ -132,7 +100,7 @@ bool DataGrid::openFile(const QString& path) {
         return false;
     }
     const auto numbers =
-        numberColumns(parsed.value(), static_cast<std::size_t>(table_->columnCount()));
+        numberColumns(parsed.value(), static_cast<std::size_t>(model_->columnCount()));
     if (!numbers.ok()) {
         showMessage(tr("%1, %2. The data in the grid are unchanged.")
                         .arg(path, QString::fromStdString(numbers.error().message)),
@@ -149,24 +117,17 @@ bool DataGrid::openFile(const QString& path) {
 
 bool DataGrid::saveFile(const QString& path) {
     std::vector<CsvRow> rows(1);
-    for (int c = 0; c < table_->columnCount(); ++c)
-        rows[0].push_back(table_->horizontalHeaderItem(c)->text().toStdString());
-    for (int r = 0; r < table_->rowCount(); ++r) {
-        CsvRow row;
-        bool any = false;
-        for (int c = 0; c < table_->columnCount(); ++c) {
-            const QTableWidgetItem* item = table_->item(r, c);
-            row.push_back(item ? item->text().trimmed().toStdString() : std::string());
-            any = any || !row.back().empty();
-        }
-        if (any)
-            rows.push_back(row);
-    }
-    QFile file(path);
+    for (const QString& heading : model_->headings())
+        rows[0].push_back(heading.toStdString());
+    for (CsvRow& row : model_->filledRows())
+        rows.push_back(std::move(row));
+    // Written beside the old file and put in its place only when complete.
+    QSaveFile file(path);
     const std::string text = writeCsv(rows);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+    if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size())) {
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
         showMessage(tr("%1 could not be written: %2").arg(path, file.errorString()), true);
         return false;
     }
@@ -174,63 +135,12 @@ bool DataGrid::saveFile(const QString& path) {
     return true;
 }
 
-DataGrid::RowState DataGrid::readRow(int r) const {
-    RowState state;
-    const int columns = table_->columnCount();
-    std::vector<std::string> cells;
-    for (int c = 0; c < columns; ++c) {
-        const QTableWidgetItem* item = table_->item(r, c);
-        cells.push_back(item ? item->text().trimmed().toStdString() : std::string());
-        state.empty = state.empty && cells.back().empty();
-    }
-    if (state.empty)
-        return state;
-    for (int c = 0; c < columns; ++c) {
-        const std::string& cell = cells[static_cast<std::size_t>(c)];
-        const std::string where =
-            "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1);
-        if (cell.empty()) {
-            state.fault = where + " is empty";
-            return state;
-        }
-        const auto value = parseDataValue(cell);
-        if (!value.ok()) {
-            state.fault = where + ": \"" + cell + "\" is not a number";
-            return state;
-        }
-        state.values.push_back(value.value());
-    }
-    return state;
-}
-
-void DataGrid::rereadAll() {
-    rows_.clear();
-    rows_.reserve(static_cast<std::size_t>(table_->rowCount()));
-    for (int r = 0; r < table_->rowCount(); ++r)
-        rows_.push_back(readRow(r));
-    numbers_.reset();
-}
-
-const kit::Parsed<NumberTable>& DataGrid::numbers() const {
-    if (numbers_)
-        return *numbers_;
-    NumberTable table;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        if (!rows_[r].fault.empty()) {
-            numbers_.emplace(kit::ParseError{rows_[r].fault, r + 1});
-            return *numbers_;
-        }
-        if (!rows_[r].empty)
-            table.rows.push_back(rows_[r].values);
-    }
-    numbers_.emplace(std::move(table));
-    return *numbers_;
-}
-
 void DataGrid::showMessage(const QString& text, bool fault) {
     message_->setText(text);
-    message_->setStyleSheet(
-        QString("color: %1").arg((fault ? kit::wrongColour() : kit::rightColour()).name()));
+    const QString style =
+        QString("color: %1").arg((fault ? kit::wrongColour() : kit::rightColour()).name());
+    if (message_->styleSheet() != style) // a new style sheet restyles the label: only on change
+        message_->setStyleSheet(style);
 }
 
 void DataGrid::chooseFileToOpen() {
@@ -251,12 +161,13 @@ void DataGrid::chooseFileToSave() {
 }
 
 void DataGrid::pasteClipboard() {
-    pasteText(QApplication::clipboard()->text(), table_->currentRow(), table_->currentColumn());
+    const QModelIndex at = view_->currentIndex();
+    pasteText(QApplication::clipboard()->text(), at.isValid() ? at.row() : 0,
+              at.isValid() ? at.column() : 0);
 }
 
 void DataGrid::addRows() {
-    table_->setRowCount(table_->rowCount() + 20);
-    rows_.resize(static_cast<std::size_t>(table_->rowCount()));
+    model_->addEmptyRows(20);
 }
 
 void DataGrid::clearAll() {

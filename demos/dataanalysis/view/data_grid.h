@@ -1,20 +1,20 @@
 #pragma once
 
 #include "dataanalysis/core/csv.h"
+#include "dataanalysis/view/data_table_model.h"
 
 #include <QStringList>
 #include <QWidget>
 
-#include <optional>
-
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace dataanalysis {
 
 // The data grid of a part: cells typed like a spreadsheet, pasted from one (tab- or comma-
 // separated, at the current cell), opened from and saved to CSV files. A file or paste that
-// cannot be read leaves the grid as it was and says what is wrong and on which line.
+// cannot be read leaves the grid as it was and says what is wrong and on which line. The cells
+// live in a DataTableModel shown by a table view, so 100,000 values cost no widget items.
 class DataGrid : public QWidget {
     Q_OBJECT
   public:
@@ -30,8 +30,9 @@ class DataGrid : public QWidget {
 
     // Every row with something in it, as numbers; a fault names its row and column. Rows are
     // read once when they change, so a large grid is not read again for every update.
-    const kit::Parsed<NumberTable>& numbers() const;
-    QTableWidget* table() { return table_; }
+    const GridNumbers& numbers() const { return model_->numbers(); }
+    DataTableModel* model() { return model_; }
+    QTableView* view() { return view_; }
     QLabel* message() { return message_; }
     void showMessage(const QString& text, bool fault);
 
@@ -46,19 +47,9 @@ class DataGrid : public QWidget {
     void clearAll();
 
   private:
-    struct RowState {
-        bool empty = true;
-        std::vector<mpq_class> values;
-        std::string fault; // empty when the row reads as numbers
-    };
-    RowState readRow(int row) const;
-    void rereadAll();
-
-    std::vector<RowState> rows_;
-    mutable std::optional<kit::Parsed<NumberTable>> numbers_;
-    QTableWidget* table_;
+    DataTableModel* model_;
+    QTableView* view_;
     QLabel* message_;
-    bool filling_ = false;
 };
 
 } // namespace dataanalysis

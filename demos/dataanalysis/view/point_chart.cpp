@@ -40,7 +40,10 @@ PointChart::PointChart(QWidget* parent)
         series->attachAxis(xAxis_);
         series->attachAxis(yAxis_);
     }
+    // The view starts with a chart of its own, which setChart hands back to us.
+    QChart* initial = chart();
     setChart(plot);
+    delete initial;
     xAxis_->setRange(0, 10);
     yAxis_->setRange(0, 10);
 }

@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace dataanalysis {
@@ -21,6 +22,7 @@ namespace {
 
 constexpr std::size_t exactLimit = 2000;
 constexpr std::size_t zScoresShown = 25;
+constexpr std::size_t outliersListed = 30;
 
 QString dec(double v, int places = 4) {
     return QString::fromStdString(decimalText(v, places));
@@ -40,6 +42,21 @@ QString methodsTable(const std::vector<double>& sorted) {
                     .arg(QString::fromStdString(methodName(m)), dec(q1), dec(q3), dec(q3 - q1));
     }
     return rows + "</table>";
+}
+
+// Every outlier while they are few; of many, how many and the most extreme on each side.
+QString outlierText(const std::vector<double>& outliers) {
+    if (outliers.empty())
+        return QObject::tr("none");
+    QStringList listed;
+    if (outliers.size() <= outliersListed) {
+        for (double v : outliers)
+            listed << dec(v);
+        return listed.join(", ");
+    }
+    return QObject::tr("%1 values beyond the fences, the lowest %2, the highest %3")
+        .arg(outliers.size())
+        .arg(dec(outliers.front()), dec(outliers.back()));
 }
 
 } // namespace
@@ -88,11 +105,11 @@ void SpreadTab::recompute() {
         }
         grid_->showMessage(tr("%1 values.").arg(rows.size()), false);
         const auto method = allQuartileMethods[std::max(0, method_->currentIndex())];
-        std::vector<double> values;
-        values.reserve(rows.size());
-        for (const auto& row : rows)
-            values.push_back(row[0].get_d());
-        const Summary s = summarize(values, method);
+        const std::vector<double>& values = table.decimals(0);
+        // Sorted once: the summary, the other methods' quartiles all read this copy.
+        std::vector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        const Summary s = summarizeSorted(sorted, method);
         QString text = tr("<p><b>n</b> = %1, <b>mean</b> x&#772; = %2, <b>range</b> = max "
                           "&minus; min = %3 &minus; %4 = %5</p>")
                            .arg(s.count)
@@ -125,27 +142,24 @@ void SpreadTab::recompute() {
                    "<b>IQR</b> = Q3 &minus; Q1 = %6</p>")
                     .arg(dec(s.minimum), dec(s.q1), dec(s.median), dec(s.q3), dec(s.maximum),
                          dec(s.iqr));
-        QStringList outliers;
-        for (double v : s.outliers)
-            outliers << dec(v);
         text += tr("<p><b>Fences</b> Q1 &minus; 1.5 IQR = %1 and Q3 + 1.5 IQR = %2; "
                    "<b>outliers</b>: %3</p>")
-                    .arg(dec(s.lowerFence), dec(s.upperFence),
-                         outliers.isEmpty() ? tr("none") : outliers.join(", "));
-        std::vector<double> sorted = values;
-        std::sort(sorted.begin(), sorted.end());
+                    .arg(dec(s.lowerFence), dec(s.upperFence), outlierText(s.outliers));
         text += tr("<p><b>The methods compared</b> on these data:</p>") + methodsTable(sorted);
         const double sd = s.count > 1 ? s.sampleSd : s.populationSd;
-        const auto z = zScores(values, s.mean, sd);
+        const std::vector<double> shown(
+            values.begin(),
+            values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), zScoresShown)));
+        const auto z = zScores(shown, s.mean, sd);
         QString zRow;
-        for (std::size_t i = 0; i < std::min(z.size(), zScoresShown); ++i)
-            zRow += QString("<tr><td>%1</td><td>%2</td></tr>").arg(dec(values[i]), dec(z[i], 3));
-        text +=
-            tr("<p><b>z-scores</b> z = (x &minus; x&#772;) / s: how many standard deviations "
-               "a value lies from the mean%1</p><table border=1 cellpadding=2 "
-               "cellspacing=0><tr><th>x</th><th>z</th></tr>%2</table>")
-                .arg(z.size() > zScoresShown ? tr(" (the first %1)").arg(zScoresShown) : QString(),
-                     zRow);
+        for (std::size_t i = 0; i < z.size(); ++i)
+            zRow += QString("<tr><td>%1</td><td>%2</td></tr>").arg(dec(shown[i]), dec(z[i], 3));
+        text += tr("<p><b>z-scores</b> z = (x &minus; x&#772;) / s: how many standard deviations "
+                   "a value lies from the mean%1</p><table border=1 cellpadding=2 "
+                   "cellspacing=0><tr><th>x</th><th>z</th></tr>%2</table>")
+                    .arg(values.size() > zScoresShown ? tr(" (the first %1)").arg(zScoresShown)
+                                                      : QString(),
+                         zRow);
         results_->setHtml(text);
         showBoxPlot(box_, tr("Box plot"), s);
     } catch (const std::exception& error) {

@@ -2,7 +2,11 @@
 // line it is on.
 #include "dataanalysis/core/csv.h"
 
+#include "kit/core/number_input.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace dataanalysis;
 
@@ -59,4 +63,51 @@ TEST(Csv, NumbersAreReadExactlyWithHeadingsKept) {
     EXPECT_EQ(numbers.value().rows[0][0], mpq_class(7, 4));
     EXPECT_EQ(numbers.value().rows[0][1], mpq_class(137, 2));
     EXPECT_EQ(numbers.value().rows[1][1], mpq_class(7, 4));
+}
+
+TEST(DataValue, PlainDecimalsReadAsTheCoursesNumberReaderReadsThem) {
+    std::vector<std::string> texts{"0",
+                                   "-0",
+                                   "7",
+                                   "-12",
+                                   "65.3",
+                                   "-65.30",
+                                   "0.5",
+                                   "0.05",
+                                   "10.0",
+                                   "007",
+                                   "01.5",
+                                   "5.",
+                                   ".5",
+                                   "-.5",
+                                   "-",
+                                   "",
+                                   "1.2.3",
+                                   "1e5",
+                                   "+4",
+                                   "3/4",
+                                   "1 1/2",
+                                   "12345678901234567.8",
+                                   "123456789012345678.9"};
+    std::mt19937_64 engine(3);
+    std::uniform_int_distribution<long> whole(-99999, 99999);
+    std::uniform_int_distribution<int> places(0, 4), digit(0, 9);
+    for (int i = 0; i < 500; ++i) {
+        std::string text = std::to_string(whole(engine));
+        const int p = places(engine);
+        if (p > 0)
+            text += '.';
+        for (int d = 0; d < p; ++d)
+            text += static_cast<char>('0' + digit(engine));
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const auto ours = parseDataValue(text);
+        const auto reference = kit::parseRational(text);
+        ASSERT_EQ(ours.ok(), reference.ok()) << "\"" << text << "\"";
+        if (ours.ok())
+            EXPECT_EQ(ours.value(), reference.value()) << "\"" << text << "\"";
+        else
+            EXPECT_EQ(ours.error().message, reference.error().message) << "\"" << text << "\"";
+    }
 }

@@ -9,9 +9,14 @@
 #include "window_checks.h"
 
 #include <QAbstractSeries>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QRegularExpression>
+#include <QScatterSeries>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -44,7 +49,28 @@ class DataAnalysisWindow : public ::testing::Test {
         tabs->setCurrentIndex(tab);
         return tabs->currentWidget()->findChild<DataGrid*>();
     }
-    static void type(QTableWidget* table, int row, int column, const QString& value) {
+    // Types into a cell of a data grid as a learner does: the view's editor opened on the cell,
+    // the old text selected and typed over, Return to commit.
+    static void type(DataGrid* grid, int row, int column, const QString& value) {
+        QTableView* view = grid->view();
+        const QModelIndex cell = view->model()->index(row, column);
+        view->setCurrentIndex(cell);
+        view->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(cell));
+        if (!editor)
+            editor = view->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr) << "no editor opened on row " << row;
+        editor->selectAll();
+        QTest::keyClicks(editor, value);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the delegate commits the text in a queued call
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed editor
+    }
+    // What the grid's view shows in a cell.
+    static QString shown(DataGrid* grid, int row, int column) {
+        return grid->view()->model()->index(row, column).data().toString();
+    }
+    static void typeInto(QTableWidget* table, int row, int column, const QString& value) {
         table->setItem(row, column, new QTableWidgetItem(value));
     }
     static int seriesCount(const char* name, QWidget& in) {
@@ -65,17 +91,47 @@ TEST_F(DataAnalysisWindow, CentreFollowsTheGridAndShowsTheOutliersPull) {
     EXPECT_TRUE(text("centreResults").contains("= 150 / 10 = 15"))
         << text("centreResults").toStdString();
     DataGrid* grid = gridOf(0);
-    type(grid->table(), 0, 0, "13"); // the sum becomes 151
+    type(grid, 0, 0, "13"); // the sum becomes 151
     EXPECT_TRUE(text("centreResults").contains("151/10 = 15.1"))
         << text("centreResults").toStdString();
     auto* outlier = window.findChild<QLineEdit*>("outlierField");
     QTest::keyClicks(outlier, "150");
     EXPECT_TRUE(text("centreResults").contains("With 150 added: mean 27.3636"))
         << text("centreResults").toStdString();
-    type(grid->table(), 2, 0, "eleven");
+    type(grid, 2, 0, "eleven");
     EXPECT_EQ(grid->message()->text(), "row 3, column 1: \"eleven\" is not a number");
     EXPECT_GE(seriesCount("histogramChart", window), 1);
     EXPECT_GE(seriesCount("dotPlotChart", window), 1);
+}
+
+TEST_F(DataAnalysisWindow, ALargeDataSetIsSummarisedAndDrawnWithAFewHundredPoints) {
+    DataGrid* grid = gridOf(0);
+    std::vector<CsvRow> rows;
+    double sum = 0;
+    const int count = 20000;
+    for (int i = 0; i < count; ++i) {
+        const int v = (i * 37) % 101;
+        rows.push_back({std::to_string(v)});
+        sum += v;
+    }
+    grid->setRows(rows);
+    type(grid, 5, 0, "1000"); // replaces (5 * 37) % 101 = 84
+    sum += 1000 - 84;
+    const QRegularExpression meanShown("Mean x̄ = ([0-9.]+)");
+    const auto match = meanShown.match(text("centreResults"));
+    ASSERT_TRUE(match.hasMatch()) << text("centreResults").toStdString();
+    EXPECT_NEAR(match.captured(1).toDouble(), sum / count, 1e-6);
+    auto* histogram = window.findChild<QChartView*>("histogramChart")->chart();
+    auto* bars = qobject_cast<QBarSeries*>(histogram->series().value(0));
+    ASSERT_TRUE(bars);
+    EXPECT_EQ(bars->barSets().value(0)->sum(), count) << "every value in some class";
+    EXPECT_LE(bars->barSets().value(0)->count(), 30);
+    auto* dots = window.findChild<QChartView*>("dotPlotChart")->chart();
+    auto* points = qobject_cast<QScatterSeries*>(dots->series().value(0));
+    ASSERT_TRUE(points);
+    EXPECT_GT(points->count(), 100);
+    EXPECT_LE(points->count(), 300);
+    EXPECT_TRUE(dots->title().contains("each dot: about 80 values")) << dots->title().toStdString();
 }
 
 TEST_F(DataAnalysisWindow, FrequencyTablesAndGroupedData) {
@@ -96,15 +152,15 @@ TEST_F(DataAnalysisWindow, ABadFileLeavesTheGridAsItWasAndNamesTheLine) {
     EXPECT_FALSE(grid->openFile(broken));
     EXPECT_TRUE(grid->message()->text().contains("line 3: a quoted field is never closed"))
         << grid->message()->text().toStdString();
-    EXPECT_EQ(grid->table()->item(9, 0)->text(), "30") << "the data typed before are kept";
+    EXPECT_EQ(shown(grid, 9, 0), "30") << "the data typed before are kept";
     const QString saved = folder.filePath("saved.csv");
     ASSERT_TRUE(grid->saveFile(saved));
-    type(grid->table(), 0, 0, "100");
+    type(grid, 0, 0, "100");
     ASSERT_TRUE(grid->openFile(saved));
-    EXPECT_EQ(grid->table()->item(0, 0)->text(), "2");
+    EXPECT_EQ(shown(grid, 0, 0), "2");
     EXPECT_FALSE(grid->openFile(folder.filePath("missing.csv")));
     ASSERT_TRUE(grid->pasteText("1\t\n7\n", 0, 0));
-    EXPECT_EQ(grid->table()->item(1, 0)->text(), "7");
+    EXPECT_EQ(shown(grid, 1, 0), "7");
 }
 
 TEST_F(DataAnalysisWindow, SpreadShowsBothVariancesTheChosenQuartilesAndTheBoxPlot) {
@@ -171,7 +227,7 @@ TEST_F(DataAnalysisWindow, ChiSquareTablesGiveTheStatisticAndRefuseBadCells) {
     EXPECT_TRUE(text("chiResults").contains("= 3.8")) << text("chiResults").toStdString();
     EXPECT_TRUE(text("chiResults").contains("do not reject"));
     auto* table = window.findChild<QTableWidget*>("chiTable");
-    type(table, 0, 0, "-3");
+    typeInto(table, 0, 0, "-3");
     EXPECT_TRUE(text("chiResults").contains("whole numbers of at least 0"))
         << text("chiResults").toStdString();
     window.findChild<QComboBox*>("chiTest")->setCurrentIndex(1);
