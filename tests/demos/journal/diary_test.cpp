@@ -63,13 +63,12 @@ TEST(DurationText, HoursAndMinutes) {
     EXPECT_EQ(hoursAndMinutes(60), "1 h 00 min");
     EXPECT_EQ(hoursAndMinutes(125), "2 h 05 min");
     EXPECT_EQ(hoursAndMinutes(-65), "-1 h 05 min");
-    EXPECT_EQ(hoursAndMinutes(2147483647LL * 5), "178956970 h 55 min");
+    EXPECT_EQ(hoursAndMinutes(2147483647LL * 5), "178956970 h 35 min");
 }
 
 TEST(DiaryFile, AwkwardNotesComeBackUnchanged) {
     Diary diary = diaryOf({entry("a", "2026-12-08", 20, "tab\there, line\nbreak, back\\slash \\t"),
-                           entry("b", "2024-02-29", 0, "\xc3\xa9l\xc3\xa8ve \xe2\x88\x9a2"),
-                           entry("c", "2026-01-01", 90)});
+                           entry("b", "2024-02-29", 0, "élève √2"), entry("c", "2026-01-01", 90)});
     diary.deleted = {"z1", "z2"};
     diary.goal = {300, 1765000000000};
     const auto reading = readDiary(formatDiary(diary));
