@@ -3,6 +3,8 @@
 #include "extras/core/exam_topics.h"
 #include "extras/view/score_chart.h"
 #include "kit/view/course_colours.h"
+#include "platform/qt/program_folder.h"
+#include "platform/qt/program_start.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -178,6 +180,11 @@ QWidget* ExamPanel::makeReportPage() {
     topicTable_->verticalHeader()->hide();
     topicTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(topicTable_, 1);
+    auto* openNote =
+        new QLabel(tr("Double-click a topic to open the program that teaches it."), page);
+    layout->addWidget(openNote);
+    connect(topicTable_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { openStudyProgram(row); });
     review_ = new QTextBrowser(page);
     review_->setObjectName("reviewView");
     layout->addWidget(review_, 2);
@@ -186,6 +193,15 @@ QWidget* ExamPanel::makeReportPage() {
     connect(again, &QPushButton::clicked, this, [this] { pages_->setCurrentIndex(0); });
     layout->addWidget(again);
     return page;
+}
+
+void ExamPanel::openStudyProgram(int row) {
+    if (row < 0 || row >= static_cast<int>(score_.topics.size()))
+        return;
+    const ExamTopic* topic = findTopic(score_.topics[static_cast<std::size_t>(row)].topic);
+    if (topic && !platform::runDetached(platform::programFolder(), topic->studyProgram))
+        historyNote_->setText(
+            tr("The program %1 is not in this installation.").arg(text(topic->studyProgram)));
 }
 
 void ExamPanel::startExam() {

@@ -45,6 +45,8 @@ class ExamPanel : public QWidget {
     void finishExam();
     void timeIsUp();
     void showQuestion(int index);
+    // Starts the program that teaches the topic of the report's row, without waiting.
+    void openStudyProgram(int row);
 
   private:
     QWidget* makeSetupPage();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 namespace extras {
@@ -46,13 +47,18 @@ QString HistoryStore::setAside(const QString& problem) const {
 }
 
 QString HistoryStore::append(const Attempt& attempt, QString* warning) const {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    // Two examination windows finishing at once each add their attempt in turn.
+    QLockFile lock(path_ + ".lock");
+    if (!lock.tryLock(20000))
+        return QObject::tr("The attempt was not saved: another examination window holds the "
+                           "history.");
     HistoryLoad loaded = load();
     if (warning)
         *warning = loaded.warning;
     if (!loaded.warning.isEmpty() && QFileInfo::exists(path_))
         return QObject::tr("The attempt was not saved: %1").arg(loaded.warning);
     loaded.attempts.push_back(attempt);
-    QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile out(path_);
     const QByteArray text = QByteArray::fromStdString(formatHistory(loaded.attempts));
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())

@@ -28,8 +28,9 @@ class HistoryStore {
 
     HistoryLoad load() const;
 
-    // Reads the file again (another examination window may have added to it), adds the attempt
-    // and writes the whole history. Returns what went wrong, or an empty text.
+    // Under a lock ("<file>.lock"), reads the file again (another examination window may have
+    // added to it), adds the attempt and writes the whole history. Returns what went wrong, or
+    // an empty text.
     QString append(const Attempt& attempt, QString* warning = nullptr) const;
 
   private:

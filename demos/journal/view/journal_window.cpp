@@ -98,7 +98,12 @@ JournalWindow::JournalWindow(std::string programFolder, QString diaryPath, QWidg
 
     watcher_ = new QFileSystemWatcher(this);
     connect(watcher_, &QFileSystemWatcher::fileChanged, this, &JournalWindow::reloadFromDisk);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &JournalWindow::reloadFromDisk);
+    // A closing lesson program replaces its study-time file, another diary the diary file:
+    // either shows as a change of the folder.
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        refreshStudyTimes();
+        reloadFromDisk();
+    });
     refreshStudyTimes();
     const DiaryResult loaded = store_.load(diary_);
     report(loaded.message);
@@ -392,9 +397,13 @@ void JournalWindow::report(const QString& message) {
 }
 
 void JournalWindow::watchTheFile() {
-    const QString folder = QFileInfo(store_.path()).absolutePath();
-    if (!watcher_->directories().contains(folder))
-        watcher_->addPath(folder);
+    QStringList folders{QFileInfo(store_.path()).absolutePath()};
+    for (const SubjectTotal& total : totals_)
+        folders << QFileInfo(text(total.path)).absolutePath();
+    folders.removeDuplicates();
+    for (const QString& folder : folders)
+        if (QFileInfo(folder).isDir() && !watcher_->directories().contains(folder))
+            watcher_->addPath(folder);
     if (QFileInfo::exists(store_.path()) && !watcher_->files().contains(store_.path()))
         watcher_->addPath(store_.path());
 }

@@ -184,6 +184,18 @@ TEST(HistoryStore, EachDamagedFileGetsItsOwnPlaceAside) {
     EXPECT_TRUE(store.load().warning.isEmpty());
 }
 
+TEST(HistoryStore, TwoWindowsFinishingOneAfterTheOtherKeepBothAttempts) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("h.txt");
+    const extras::HistoryStore one(path), two(path);
+    EXPECT_TRUE(one.append({"2026-12-08T10:00:00", 0, {{"fractions", 1, 2}}}).isEmpty());
+    EXPECT_TRUE(two.append({"2026-12-08T10:00:01", 1, {{"statistics", 2, 2}}}).isEmpty());
+    const auto attempts = one.load().attempts;
+    ASSERT_EQ(attempts.size(), 2u);
+    EXPECT_EQ(attempts[1].topics[0].topic, "statistics");
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+}
+
 TEST(HistoryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
     QTemporaryDir folder;
     const QString path = folder.filePath("h.txt");

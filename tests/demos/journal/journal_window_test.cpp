@@ -177,6 +177,27 @@ TEST_F(DiaryWindow, TwoWindowsKeepEachOthersEntriesAndShowThem) {
     EXPECT_EQ(child<QTableWidget>(*first, "entryTable")->rowCount(), 2);
 }
 
+TEST_F(DiaryWindow, AWindowNoticesByItselfWhenAnotherHasSaved) {
+    auto first = open();
+    auto second = open();
+    addThroughTheForm(*first, QDate::currentDate(), 3, 25, 25, "rings");
+    // The second window is told by the file system; events are handled until it has been
+    // (a bound on the wait, not a measure of speed).
+    for (int rounds = 0; rounds < 1000 && second->diary().entries.empty(); ++rounds)
+        QTest::qWait(10);
+    EXPECT_EQ(second->diary().entries.size(), 1u);
+    EXPECT_EQ(child<QTableWidget>(*second, "entryTable")->rowCount(), 1);
+}
+
+TEST_F(DiaryWindow, ALessonProgramClosingShowsInTheTotalsByItself) {
+    auto window = open();
+    ASSERT_TRUE(engine::addStudyMinutes(
+        engine::studyTimeFilePath(programs.path().toStdString(), "geo.ti"), 75));
+    for (int rounds = 0; rounds < 1000 && window->totals()[0].minutes == 0; ++rounds)
+        QTest::qWait(10);
+    EXPECT_EQ(window->totals()[0].minutes, 75);
+}
+
 TEST(DiaryStore, TwoProcessesAddingAtOnceKeepEveryEntry) {
     QTemporaryDir data;
     const QString file = data.filePath("study-diary.txt");
