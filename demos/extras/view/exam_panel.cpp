@@ -176,7 +176,14 @@ QWidget* ExamPanel::makeReportPage() {
     topicTable_ = new QTableWidget(0, 3, page);
     topicTable_->setObjectName("topicReport");
     topicTable_->setHorizontalHeaderLabels({tr("Topic"), tr("Right"), tr("What to study")});
-    topicTable_->horizontalHeader()->setStretchLastSection(true);
+    topicTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    topicTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    topicTable_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    topicTable_->setWordWrap(true);
+    topicTable_->setTextElideMode(Qt::ElideNone);
+    // Wrapped advice needs the rows to grow whenever the columns are laid out anew.
+    connect(topicTable_->horizontalHeader(), &QHeaderView::sectionResized, topicTable_,
+            &QTableWidget::resizeRowsToContents);
     topicTable_->verticalHeader()->hide();
     topicTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(topicTable_, 1);
@@ -303,7 +310,6 @@ void ExamPanel::fillTopicTable() {
             topicTable_->setItem(row, column, item);
         }
     }
-    topicTable_->resizeColumnsToContents();
     topicTable_->resizeRowsToContents();
 }
 
@@ -316,10 +322,14 @@ QString ExamPanel::reviewHtml() const {
         const QString message = text(verdict.message).section(" Try again", 0, 0);
         const QString given =
             answers_[k].empty() ? tr("(no answer)") : text(answers_[k]).toHtmlEscaped();
-        html += tr("<p><b>%1. %2</b> &mdash; %3</p><p>%4</p>")
-                    .arg(k + 1)
-                    .arg(topicTitle(question.topic), verdict.correct ? tr("right") : tr("wrong"),
-                         text(question.exercise.prompt));
+        html +=
+            tr("<p><b>%1. %2</b> &mdash; %3</p><p>%4</p>")
+                .arg(k + 1)
+                .arg(topicTitle(question.topic),
+                     QString("<span style=\"color:%1\">%2</span>")
+                         .arg((verdict.correct ? kit::rightColour() : kit::wrongColour()).name(),
+                              verdict.correct ? tr("right") : tr("wrong")),
+                     text(question.exercise.prompt));
         html += tr("<p>Your answer: %1. %2<br>The answer: <b>%3</b></p><ol>")
                     .arg(given, message.toHtmlEscaped(), text(question.exercise.expectedAnswer));
         for (const std::string& step : question.exercise.solutionSteps)

@@ -49,6 +49,7 @@ void showScoresOverTime(QChartView* view, const std::vector<Attempt>& attempts) 
         line->setName(QObject::tr(subtestShortNames[subtest]));
         line->setColor(subtestColours[subtest]);
         line->setPointsVisible(true);
+        line->setMarkerSize(9);
         for (const Attempt& attempt : attempts) {
             const QDateTime when =
                 QDateTime::fromString(QString::fromStdString(attempt.when), Qt::ISODate);
@@ -64,9 +65,11 @@ void showScoresOverTime(QChartView* view, const std::vector<Attempt>& attempts) 
         line->attachAxis(time);
         line->attachAxis(share);
     }
-    if (first.secsTo(last) < 3600) { // a single day's attempts still get a readable axis
-        first = first.addSecs(-43200);
-        last = last.addSecs(43200);
+    constexpr qint64 day = 86400;
+    if (first.secsTo(last) < 3 * day) { // a few days' attempts: the hours tell them apart
+        time->setFormat("d MMM hh:mm");
+        first = first.addSecs(-3600);
+        last = last.addSecs(3600);
     }
     time->setRange(first, last);
     QChart* old = view->chart();
