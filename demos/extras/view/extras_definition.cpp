@@ -18,6 +18,8 @@ kit::ExerciseKind bankKind(int subtest, std::shared_ptr<const std::vector<BankIt
         if (topic && topic->subtest == subtest)
             items.push_back(&item);
     }
+    if (items.empty())
+        return {}; // a bank without this subtest's items offers no practice for it
     const std::string_view title = subtestTitles[static_cast<std::size_t>(subtest)];
     return {"bank-" + std::to_string(subtest + 1),
             "A question of " + std::string(title.substr(0, title.find(':'))),
@@ -33,8 +35,11 @@ kit::DemoDefinition demoDefinition(const QString& historyPath) {
     auto bank = std::make_shared<const std::vector<BankItem>>(builtInBank());
     const QString path = historyPath.isEmpty() ? HistoryStore::defaultPath() : historyPath;
     std::vector<kit::ExerciseKind> kinds;
-    for (int subtest = 0; subtest < subtestCount; ++subtest)
-        kinds.push_back(bankKind(subtest, bank));
+    for (int subtest = 0; subtest < subtestCount; ++subtest) {
+        kit::ExerciseKind kind = bankKind(subtest, bank);
+        if (kind.generate)
+            kinds.push_back(std::move(kind));
+    }
     return {
         "extras",
         QObject::tr("Practice Examination"),

@@ -12,7 +12,9 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -196,6 +198,19 @@ TEST_F(DiaryWindow, ALessonProgramClosingShowsInTheTotalsByItself) {
     for (int rounds = 0; rounds < 1000 && window->totals()[0].minutes == 0; ++rounds)
         QTest::qWait(10);
     EXPECT_EQ(window->totals()[0].minutes, 75);
+}
+
+TEST(DiaryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
+    QTemporaryDir data;
+    const QString path = data.filePath("study-diary.txt");
+    ASSERT_TRUE(QDir().mkpath(path)); // a folder where the file should be: it cannot be read
+    const DiaryStore store(path);
+    Diary diary;
+    diary.entries.emplace("a", DiaryEntry{"a", "2026-12-08", "Algebra", 10, 10, ""});
+    const DiaryResult result = store.save(diary);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains("cannot be read")) << result.message.toStdString();
+    EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
 TEST(DiaryStore, TwoProcessesAddingAtOnceKeepEveryEntry) {
