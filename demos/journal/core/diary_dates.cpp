@@ -48,6 +48,14 @@ long long minutesDoneInWeek(const Diary& diary, sys_days monday) {
     return sum;
 }
 
+long long minutesDoneIn(const Diary& diary, std::string_view subject) {
+    long long sum = 0;
+    for (const auto& [id, entry] : diary.entries)
+        if (entry.subject == subject)
+            sum += entry.doneMinutes;
+    return sum;
+}
+
 int goalPercent(long long done, int goal) {
     if (goal <= 0)
         return 100;

@@ -22,6 +22,9 @@ std::chrono::sys_days mondayOf(std::chrono::sys_days day);
 // Minutes done in entries dated in the week that starts on `monday`.
 long long minutesDoneInWeek(const Diary& diary, std::chrono::sys_days monday);
 
+// Minutes done in all entries of the subject with this title.
+long long minutesDoneIn(const Diary& diary, std::string_view subject);
+
 // The goal's progress in whole percent, rounded down, at most 100; a goal of 0 is met at once.
 int goalPercent(long long done, int goal);
 

@@ -131,9 +131,10 @@ QWidget* JournalWindow::makeStudyTimePage() {
                              page);
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    totalsTable_ = new QTableWidget(0, 3, page);
+    totalsTable_ = new QTableWidget(0, 4, page);
     totalsTable_->setObjectName("studyTotals");
-    totalsTable_->setHorizontalHeaderLabels({tr("Subject"), tr("Time"), tr("Counted by")});
+    totalsTable_->setHorizontalHeaderLabels(
+        {tr("Subject"), tr("Time"), tr("Done in the diary"), tr("Counted by")});
     totalsTable_->horizontalHeader()->setStretchLastSection(true);
     totalsTable_->verticalHeader()->hide();
     totalsTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -260,12 +261,12 @@ void JournalWindow::refreshStudyTimes() {
         totalsTable_->setItem(row, 0, cell(text(total.title)));
         totalsTable_->setItem(row, 1, cell(duration(total.minutes)));
         totalsTable_->setItem(
-            row, 2,
+            row, 3,
             cell(QString::fromUtf8(subject.lessonPrograms.data(),
                                    static_cast<int>(subject.lessonPrograms.size()))));
-        totalsTable_->item(row, 2)->setToolTip(text(total.path));
+        totalsTable_->item(row, 3)->setToolTip(text(total.path));
     }
-    totalsTable_->resizeColumnsToContents();
+    showDiaryMinutes();
     totalLabel_->setText(tr("<b>Total: %1</b>").arg(duration(totalMinutes(totals_))));
     showStudyTimes(chart_, totals_);
 }
@@ -332,6 +333,14 @@ void JournalWindow::reloadFromDisk() {
     showDiary();
 }
 
+void JournalWindow::showDiaryMinutes() {
+    for (int row = 0; row < totalsTable_->rowCount(); ++row) {
+        const auto& title = studySubjects[static_cast<std::size_t>(row)].title;
+        totalsTable_->setItem(row, 2, cell(duration(minutesDoneIn(diary_, title))));
+    }
+    totalsTable_->resizeColumnsToContents();
+}
+
 void JournalWindow::showDiary() {
     std::vector<const DiaryEntry*> entries;
     for (const auto& [id, entry] : diary_.entries)
@@ -350,6 +359,7 @@ void JournalWindow::showDiary() {
     }
     entryTable_->resizeColumnsToContents();
     entryTable_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+    showDiaryMinutes();
     showGoal();
 }
 

@@ -50,6 +50,7 @@ class JournalWindow : public QMainWindow {
     QWidget* makeGoalRow(QWidget* parent);
     void saveChanges();
     void showDiary();
+    void showDiaryMinutes();
     void showGoal();
     void report(const QString& message);
     void watchTheFile();

@@ -132,6 +132,8 @@ TEST(DiaryDates, TheWeeksMinutesAndTheGoal) {
                  entry("mon-after", "2026-12-14", 1000)});
     EXPECT_EQ(minutesDoneInWeek(diary, *parseDate("2026-12-07")), 135);
     EXPECT_EQ(goalPercent(135, 300), 45);
+    EXPECT_EQ(minutesDoneIn(diary, "Geometry"), 2135);
+    EXPECT_EQ(minutesDoneIn(diary, "Calculus"), 0);
     EXPECT_EQ(goalPercent(299, 300), 99); // rounded down: not met until met
     EXPECT_EQ(goalPercent(400, 300), 100);
     EXPECT_EQ(goalPercent(0, 0), 100);

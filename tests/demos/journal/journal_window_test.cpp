@@ -124,6 +124,10 @@ TEST_F(DiaryWindow, EntriesAreAddedDeletedExportedAndTheGoalShowsProgress) {
     ASSERT_EQ(diaryIn(diaryFile).entries.size(), 3u);
     EXPECT_EQ(child<QTableWidget>(*window, "entryTable")->rowCount(), 3);
     EXPECT_EQ(child<QLabel>(*window, "diaryStatus")->text(), "Saved.");
+    auto* totals = child<QTableWidget>(*window, "studyTotals");
+    EXPECT_EQ(totals->item(0, 2)->text(), "30 min");      // Geometry
+    EXPECT_EQ(totals->item(1, 2)->text(), "16 h 39 min"); // Probability: 999 minutes
+    EXPECT_EQ(totals->item(4, 2)->text(), "45 min");      // Calculus
 
     auto* goal = child<QSpinBox>(*window, "weeklyGoal");
     goal->selectAll();
