@@ -43,6 +43,7 @@ void showStudyTimes(QChartView* view, const std::vector<SubjectTotal>& totals) {
     categories->append(subjects);
     auto* values = new QValueAxis(chart);
     values->setRange(lowest, highest * 1.1);
+    values->applyNiceNumbers();
     values->setLabelFormat("%.1f");
     values->setTitleText(QObject::tr("hours"));
     chart->addAxis(categories, Qt::AlignBottom);
