@@ -254,7 +254,11 @@ void ExamPanel::showQuestion(int index) {
 }
 
 void ExamPanel::tick() {
-    clock_->setText(clockText(deadline_.remainingTime()));
+    const qint64 left = deadline_.remainingTime();
+    clock_->setText(clockText(left));
+    // The last minute shows in the colour of a wrong answer, as a warning.
+    clock_->setStyleSheet(QString("QLabel { font-weight: bold; color: %1; }")
+                              .arg(left < 60000 ? kit::wrongColour().name() : QString("black")));
     if (deadline_.hasExpired())
         timeIsUp();
 }
