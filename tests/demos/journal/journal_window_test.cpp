@@ -217,6 +217,26 @@ TEST(DiaryStore, AFileThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
+TEST(DiaryStore, AWriterKilledMidWayLeavesAWholeFileAndNoLockInTheWay) {
+    QTemporaryDir data;
+    const QString file = data.filePath("study-diary.txt");
+    QProcess writer;
+    writer.start(DIARY_WRITER, {file, "killed", "100000"});
+    ASSERT_TRUE(writer.waitForStarted());
+    for (int rounds = 0; rounds < 3000 && diaryIn(file).entries.size() < 20; ++rounds)
+        QTest::qWait(10);
+    writer.kill(); // SIGKILL: no chance to tidy up, perhaps while it holds the lock
+    writer.waitForFinished();
+    const auto left = readDiary(contents(file).toStdString());
+    EXPECT_TRUE(left.problem.empty()) << left.problem;
+    EXPECT_GE(left.diary.entries.size(), 20u);
+    Diary mine;
+    mine.entries.emplace("after", DiaryEntry{"after", "2026-12-08", "Other", 5, 5, "after"});
+    const DiaryResult result = DiaryStore(file).save(mine);
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(diaryIn(file).entries.size(), left.diary.entries.size() + 1);
+}
+
 TEST(DiaryStore, TwoProcessesAddingAtOnceKeepEveryEntry) {
     QTemporaryDir data;
     const QString file = data.filePath("study-diary.txt");
