@@ -49,17 +49,28 @@ kit::Verdict checkLetter(std::string_view typed, int answer, std::size_t choices
     return {true, "Correct."};
 }
 
+// The subtest's topics the request asks, in report order; all of them when it names none of
+// them.
+std::vector<const ExamTopic*> askedTopics(const ExamRequest& request) {
+    std::vector<const ExamTopic*> asked;
+    for (const ExamTopic* topic : topicsOfSubtest(request.subtest))
+        if (std::find(request.onlyTopics.begin(), request.onlyTopics.end(), topic->id) !=
+            request.onlyTopics.end())
+            asked.push_back(topic);
+    return asked.empty() ? topicsOfSubtest(request.subtest) : asked;
+}
+
 } // namespace
 
-int largestExam(int subtest, const std::vector<BankItem>& bank) {
+int largestExam(const ExamRequest& request, const std::vector<BankItem>& bank) {
     long long total = 0;
-    for (const ExamTopic* topic : topicsOfSubtest(subtest))
+    for (const ExamTopic* topic : askedTopics(request))
         total += capacityOf(*topic, bank);
     return static_cast<int>(std::min<long long>(total, mostQuestions));
 }
 
 std::vector<TopicQuota> topicQuotas(const ExamRequest& request, const std::vector<BankItem>& bank) {
-    const auto topics = topicsOfSubtest(request.subtest);
+    const auto topics = askedTopics(request);
     std::vector<TopicQuota> quotas;
     std::vector<int> capacity;
     for (const ExamTopic* topic : topics) {
@@ -67,7 +78,7 @@ std::vector<TopicQuota> topicQuotas(const ExamRequest& request, const std::vecto
         capacity.push_back(capacityOf(*topic, bank));
     }
     const int wanted =
-        std::clamp(request.questionCount, fewestQuestions, largestExam(request.subtest, bank));
+        std::clamp(request.questionCount, fewestQuestions, largestExam(request, bank));
     std::vector<std::size_t> order(quotas.size());
     for (std::size_t k = 0; k < order.size(); ++k)
         order[k] = k;

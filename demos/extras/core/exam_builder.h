@@ -21,6 +21,7 @@ struct ExamRequest {
     int subtest = 0;
     int questionCount = 10;
     kit::Seed seed = 1;
+    std::vector<std::string> onlyTopics = {}; // the subtest's topics to ask; empty: all of them
 };
 
 struct Exam {
@@ -40,8 +41,8 @@ struct TopicQuota {
 // most its bank's size) from the bank. `questionCount` is first clamped to what can be asked.
 std::vector<TopicQuota> topicQuotas(const ExamRequest& request, const std::vector<BankItem>& bank);
 
-// The most questions the subtest can have without repeating a bank item.
-int largestExam(int subtest, const std::vector<BankItem>& bank);
+// The most questions the request's topics can have without repeating a bank item.
+int largestExam(const ExamRequest& request, const std::vector<BankItem>& bank);
 
 // A whole examination: the quotas filled from the topics' generators and from the bank (no
 // item twice), in an order shuffled by the seed. The same request and bank give the same

@@ -7,6 +7,7 @@
 #include "platform/qt/program_start.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFormLayout>
@@ -88,6 +89,11 @@ QWidget* ExamPanel::makeSetupPage() {
     form->addRow(tr("&Questions:"), questionCount_);
     form->addRow(tr("&Time limit:"), minutes_);
     layout->addLayout(form);
+    weakOnly_ = new QCheckBox(tr("Only the topics that were weak in my last attempt at this "
+                                 "subtest"),
+                              page);
+    weakOnly_->setObjectName("weakOnly");
+    layout->addWidget(weakOnly_);
     auto* start = new QPushButton(tr("Start the examination"), page);
     start->setObjectName("startButton");
     connect(start, &QPushButton::clicked, this, &ExamPanel::startExam);
@@ -211,10 +217,30 @@ void ExamPanel::openStudyProgram(int row) {
             tr("The program %1 is not in this installation.").arg(text(topic->studyProgram)));
 }
 
+std::vector<std::string> ExamPanel::weakTopicsOfLastAttempt(int subtest) const {
+    std::vector<std::string> weak;
+    for (auto attempt = history_.rbegin(); attempt != history_.rend(); ++attempt)
+        if (attempt->subtest == subtest) {
+            for (const TopicScore& topic : attempt->topics)
+                if (isWeak(topic))
+                    weak.push_back(topic.topic);
+            break;
+        }
+    return weak;
+}
+
 void ExamPanel::startExam() {
     const kit::Seed seed = nextSeed_ ? *nextSeed_ : QRandomGenerator::global()->generate64();
     nextSeed_.reset();
-    exam_ = buildExam({subtestChooser_->currentIndex(), questionCount_->value(), seed}, bank_);
+    const int subtest = subtestChooser_->currentIndex();
+    std::vector<std::string> topics;
+    if (weakOnly_->isChecked()) {
+        topics = weakTopicsOfLastAttempt(subtest);
+        historyNote_->setText(topics.empty() ? tr("No weak topic in your last attempt at this "
+                                                  "subtest: every topic is asked.")
+                                             : QString());
+    }
+    exam_ = buildExam({subtest, questionCount_->value(), seed, topics}, bank_);
     answers_.assign(exam_.questions.size(), std::string());
     score_ = {};
     current_ = -1; // nothing typed yet belongs to the new examination

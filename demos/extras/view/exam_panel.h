@@ -11,6 +11,7 @@
 #include <optional>
 
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -60,6 +61,8 @@ class ExamPanel : public QWidget {
     QString reviewHtml() const;
     void recordAttempt();
     void reloadHistory();
+    // The topics below three in five in the newest attempt at the subtest (none: none).
+    std::vector<std::string> weakTopicsOfLastAttempt(int subtest) const;
 
     std::vector<BankItem> bank_;
     HistoryStore store_;
@@ -75,6 +78,7 @@ class ExamPanel : public QWidget {
     QComboBox* subtestChooser_ = nullptr;
     QSpinBox* questionCount_ = nullptr;
     QSpinBox* minutes_ = nullptr;
+    QCheckBox* weakOnly_ = nullptr;
     QLabel* historyNote_ = nullptr;
     QChartView* chart_ = nullptr;
     QLabel* questionNumber_ = nullptr;

@@ -88,6 +88,19 @@ TEST(ExamBuilder, GeneratorTopicsTakeHalfFromTheBank) {
     }
 }
 
+TEST(ExamBuilder, AnExamOfChosenTopicsAsksOnlyThem) {
+    extras::ExamRequest request{1, 10, 5, {"probability", "statistics"}};
+    const auto exam = extras::buildExam(request, bank());
+    ASSERT_EQ(exam.questions.size(), 10u);
+    const auto counts = countPerTopic(exam, false);
+    EXPECT_EQ(counts.size(), 2u);
+    EXPECT_EQ(counts.at("probability"), 5);
+    EXPECT_EQ(counts.at("statistics"), 5);
+    // History alone holds only its bank's nine items; a name of another subtest asks all.
+    EXPECT_EQ(extras::buildExam({2, 30, 5, {"history"}}, bank()).questions.size(), 9u);
+    EXPECT_EQ(countPerTopic(extras::buildExam({0, 8, 5, {"history"}}, bank()), false).size(), 4u);
+}
+
 TEST(ExamBuilder, SizesOutsideTheRangeAreClamped) {
     EXPECT_EQ(extras::buildExam({1, 0, 5}, bank()).questions.size(), 1u);
     EXPECT_EQ(extras::buildExam({1, 500, 5}, bank()).questions.size(),

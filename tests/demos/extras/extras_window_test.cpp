@@ -8,6 +8,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,8 @@
 #include <QXYSeries>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -139,6 +142,22 @@ TEST_F(ExamWindow, AWholeExaminationIsSatMarkedAndReviewed) {
     EXPECT_EQ(panel->lastScore().correct, 0);
     EXPECT_EQ(chartPoints(), 2);
     EXPECT_TRUE(child<QLabel>("historyNote")->text().startsWith("2 past attempts"));
+}
+
+TEST_F(ExamWindow, TheWeakTopicsOfTheLastAttemptCanBeAskedAlone) {
+    write(history, "practice-examination-history 1\n"
+                   "2026-12-01T09:00:00 | 2 | plane-geometry 0/2 ; probability 2/2\n"
+                   "2026-12-02T09:00:00 | 2 | plane-geometry 3/3 ; statistics 1/3 ; "
+                   "probability 2/4\n"
+                   "2026-12-03T09:00:00 | 1 | fractions 0/3\n");
+    open();
+    child<QCheckBox>("weakOnly")->setChecked(true);
+    start(1, 6, 10, 21);
+    ASSERT_EQ(panel->exam().questions.size(), 6u);
+    std::set<std::string> asked;
+    for (const auto& question : panel->exam().questions)
+        asked.insert(question.topic);
+    EXPECT_EQ(asked, (std::set<std::string>{"statistics", "probability"}));
 }
 
 TEST_F(ExamWindow, WhenTheTimeIsUpTheExaminationIsMarkedAsItStands) {
