@@ -89,13 +89,17 @@ std::string studyTimeFilePath(const std::string& programFolder, const std::strin
     return (std::filesystem::path(folder) / fileName).string();
 }
 
+int readStudyTotal(const std::string& path) {
+    return parseStudyTotal(readFirstLine(QString::fromStdString(path)));
+}
+
 std::optional<long long> addStudyMinutes(const std::string& path, int minutes,
                                          int lockWaitMilliseconds) {
     FolderLock lock(path);
     if (!lock.acquire(lockWaitMilliseconds))
         return std::nullopt;
     const QString file = QString::fromStdString(path);
-    const long long total = static_cast<long long>(parseStudyTotal(readFirstLine(file))) + minutes;
+    const long long total = static_cast<long long>(readStudyTotal(path)) + minutes;
     // Unbuffered, so that a short write (a full disk) shows in write()'s count: a buffered
     // QSaveFile can commit a cut file.
     QSaveFile out(file);

@@ -24,6 +24,11 @@ std::string userStudyTimeFolder();
 // studyTimeFolder chooses for the program's own folder. Every reader and writer asks here.
 std::string studyTimeFilePath(const std::string& programFolder, const std::string& fileName);
 
+// The total a study-time file holds, read as addStudyMinutes reads it before adding: the first
+// line of its first 4096 bytes by parseStudyTotal, a missing or unreadable file counting as 0.
+// The study diary shows the totals read here, so they agree with the lesson programs' counts.
+int readStudyTotal(const std::string& path);
+
 // How long a closing program waits for another one that is bringing the same file up to
 // date. The work under the lock takes milliseconds; this allows for a machine under load.
 inline constexpr int studyTimeLockWaitMilliseconds = 20000;

@@ -1,0 +1,26 @@
+#include "journal/view/run_journal.h"
+
+#include "journal/view/diary_store.h"
+#include "journal/view/journal_window.h"
+#include "kit/view/run_demo.h"
+#include "kit/view/termination_signals.h"
+#include "platform/qt/first_frame_probe.h"
+#include "platform/qt/program_folder.h"
+
+#include <QApplication>
+
+namespace journal {
+
+int runJournal(int argc, char** argv, const QString& diaryPath) {
+    QApplication app(argc, argv);
+    app.setApplicationName("journal");
+    kit::applyCourseLook(app);
+    platform::installFirstFrameProbe();
+    JournalWindow window(platform::programFolder(),
+                         diaryPath.isEmpty() ? DiaryStore::defaultPath() : diaryPath);
+    kit::closeOnTerminationSignals(&window);
+    window.show();
+    return app.exec();
+}
+
+} // namespace journal
