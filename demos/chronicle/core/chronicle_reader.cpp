@@ -83,8 +83,8 @@ class RecordFields {
     RecordFields(const Record& record, std::set<std::string> allowed) {
         for (const Field& field : record.fields) {
             if (!isFieldKey(field.key))
-                throw Fault{field.line, "expected \u2018field: value\u2019, found " +
-                                            quoted(field.value)};
+                throw Fault{field.line,
+                            "expected \u2018field: value\u2019, found " + quoted(field.value)};
             if (!allowed.count(field.key))
                 throw Fault{field.line, "unknown field " + quoted(field.key)};
             if (!byKey_.emplace(field.key, field).second)
@@ -110,8 +110,9 @@ class RecordFields {
             return std::nullopt;
         const auto year = parseYear(field->value);
         if (!year)
-            throw Fault{field->line, quoted(key) + " is not a year such as \u20181687\u2019 or "
-                                                   "\u2018c. 300 BCE\u2019: " +
+            throw Fault{field->line, quoted(key) +
+                                         " is not a year such as \u20181687\u2019 or "
+                                         "\u2018c. 300 BCE\u2019: " +
                                          quoted(field->value)};
         return year;
     }
@@ -123,8 +124,9 @@ class RecordFields {
 };
 
 Era readEra(const Record& record) {
-    const RecordFields fields(record, {"era", "title", "from", "to"});
-    Era era{fields.need("era", "The era").value, fields.need("title", "The era").value, 0, 0};
+    const RecordFields fields(record, {"era", "title", "from", "to", "account"});
+    Era era{fields.need("era", "The era").value, fields.need("title", "The era").value, 0, 0,
+            fields.need("account", "The era").value};
     const auto from = fields.year("from");
     const auto to = fields.year("to");
     if (!from || !to)
@@ -140,8 +142,8 @@ EntryKind kindOf(const Field& field) {
     for (EntryKind kind : {EntryKind::person, EntryKind::work, EntryKind::discovery})
         if (kindName(kind) == field.value)
             return kind;
-    throw Fault{field.line, "the kind must be person, work or discovery, not " +
-                                quoted(field.value)};
+    throw Fault{field.line,
+                "the kind must be person, work or discovery, not " + quoted(field.value)};
 }
 
 std::vector<Subject> subjectsOf(const Field& field) {
@@ -194,9 +196,8 @@ void readWorkDates(const RecordFields& fields, Entry& entry) {
 }
 
 Entry readEntry(const Record& record) {
-    const RecordFields fields(
-        record, {"entry", "kind", "born", "died", "flourished", "date", "by", "posthumous",
-                 "place", "subjects", "known-for", "account"});
+    const RecordFields fields(record, {"entry", "kind", "born", "died", "flourished", "date", "by",
+                                       "posthumous", "place", "subjects", "known-for", "account"});
     Entry entry;
     entry.name = fields.need("entry", "The entry").value;
     entry.kind = kindOf(fields.need("kind", "The entry"));

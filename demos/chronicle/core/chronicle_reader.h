@@ -31,7 +31,7 @@ struct ReadOutcome {
 // Reads the files of the history. Each file is a run of records separated by blank lines;
 // a record is "field: value" lines, and its account runs from "account:" to the record's end.
 // Lines starting with '#' are remarks. A file begins with an era record
-//   era: greece / title: Greece and Alexandria / from: 600 BCE / to: 500
+//   era: greece / title: Greece and Alexandria / from: 600 BCE / to: 500 / account: ...
 // and every entry record after it belongs to that era:
 //   entry: Euclid / kind: person / flourished: c. 300 BCE / place: Alexandria, Egypt /
 //   subjects: geometry, number theory / known-for: wrote the Elements / account: ...

@@ -17,6 +17,7 @@ struct Era {
     std::string title;
     int from = 0;
     int to = 0;
+    std::string account; // the era's story in one paragraph
 };
 
 // Where a record was read: the entries' file and the line of its first field.

@@ -10,7 +10,8 @@ namespace {
 
 template <class T> void shuffle(std::vector<T>& items, kit::Random& random) {
     for (std::size_t i = items.size(); i > 1; --i) {
-        const auto j = static_cast<std::size_t>(random.between(0, static_cast<std::int64_t>(i) - 1));
+        const auto j =
+            static_cast<std::size_t>(random.between(0, static_cast<std::int64_t>(i) - 1));
         std::swap(items[i - 1], items[j]);
     }
 }
@@ -64,9 +65,8 @@ Question whoQuestion(const Chronicle& chronicle, kit::Random& random) {
 }
 
 bool centuryIsClear(const HistoricalYear& year) {
-    return !year.approximate ||
-           (centuryOf(year.value - 10) == centuryOf(year.value) &&
-            centuryOf(year.value + 10) == centuryOf(year.value));
+    return !year.approximate || (centuryOf(year.value - 10) == centuryOf(year.value) &&
+                                 centuryOf(year.value + 10) == centuryOf(year.value));
 }
 
 std::optional<HistoricalYear> askedYear(const Entry& entry) {

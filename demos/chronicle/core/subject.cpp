@@ -3,9 +3,9 @@
 namespace chronicle {
 
 const std::vector<Subject>& allSubjects() {
-    static const std::vector<Subject> subjects{Subject::algebra,     Subject::numberTheory,
-                                               Subject::geometry,    Subject::probability,
-                                               Subject::statistics,  Subject::calculus};
+    static const std::vector<Subject> subjects{Subject::algebra,    Subject::numberTheory,
+                                               Subject::geometry,   Subject::probability,
+                                               Subject::statistics, Subject::calculus};
     return subjects;
 }
 

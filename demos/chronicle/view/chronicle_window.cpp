@@ -33,15 +33,14 @@ QString sourcesNote() {
 }
 
 ChronicleWindow::ChronicleWindow(ReadOutcome entries, LessonStarter starter, QWidget* parent)
-    : QMainWindow(parent), chronicle_(std::move(entries.chronicle)),
-      starter_(std::move(starter)) {
+    : QMainWindow(parent), chronicle_(std::move(entries.chronicle)), starter_(std::move(starter)) {
     setWindowTitle(tr("History of Mathematics"));
     makeMenus();
     if (entries.error) {
-        auto* message = new QLabel(
-            tr("<h2>The history could not be read</h2><p>%1</p>")
-                .arg(QString::fromStdString(entries.error->text()).toHtmlEscaped()),
-            this);
+        auto* message =
+            new QLabel(tr("<h2>The history could not be read</h2><p>%1</p>")
+                           .arg(QString::fromStdString(entries.error->text()).toHtmlEscaped()),
+                       this);
         message->setObjectName("loadError");
         message->setWordWrap(true);
         message->setMargin(20);
@@ -51,7 +50,8 @@ ChronicleWindow::ChronicleWindow(ReadOutcome entries, LessonStarter starter, QWi
     }
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(makeFilterBar());
+    QWidget* filterBar = makeFilterBar();
+    layout->addWidget(filterBar);
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName("chronicleTabs");
     tabs_->addTab(makeTimelineTab(), tr("&Timeline"));
@@ -59,6 +59,9 @@ ChronicleWindow::ChronicleWindow(ReadOutcome entries, LessonStarter starter, QWi
     tabs_->addTab(quiz_, tr("&Quiz"));
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
+    // The filters choose what the timeline shows; the quiz asks about every entry.
+    connect(tabs_, &QTabWidget::currentChanged, filterBar,
+            [filterBar](int tab) { filterBar->setVisible(tab == 0); });
     connect(quiz_, &QuizPane::entryWanted, this, [this](std::size_t entry) {
         tabs_->setCurrentIndex(0);
         selectEntry(entry);
@@ -101,9 +104,13 @@ QWidget* ChronicleWindow::makeFilterBar() {
     }
     connect(search_, &QLineEdit::textChanged, this, &ChronicleWindow::applyFilter);
     connect(mode_, &QComboBox::currentIndexChanged, this, &ChronicleWindow::applyFilter);
-    connect(era_, &QComboBox::currentIndexChanged, this, [this] {
+    connect(era_, &QComboBox::currentIndexChanged, this, [this](int index) {
         applyFilter();
         timeline_->showAll();
+        if (index > 0) {
+            timeline_->select(std::nullopt);
+            detail_->showEra(static_cast<std::size_t>(index - 1));
+        }
     });
     return bar;
 }
@@ -170,9 +177,10 @@ void ChronicleWindow::showAbout() {
 void ChronicleWindow::applyFilter() {
     filter_.search = search_->text().toStdString();
     filter_.mode = mode_->currentIndex() == 1 ? SearchMode::byWord : SearchMode::byName;
-    filter_.era = era_->currentIndex() > 0
-                      ? std::optional<std::size_t>(static_cast<std::size_t>(era_->currentIndex() - 1))
-                      : std::nullopt;
+    filter_.era =
+        era_->currentIndex() > 0
+            ? std::optional<std::size_t>(static_cast<std::size_t>(era_->currentIndex() - 1))
+            : std::nullopt;
     filter_.subjects.clear();
     for (const auto& [subject, box] : subjectBoxes_)
         if (box->isChecked())

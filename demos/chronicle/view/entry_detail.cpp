@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace chronicle {
@@ -67,8 +68,7 @@ std::string entryHtml(const Chronicle& chronicle, std::size_t index) {
     html += QString("<p><b>%1</b> &middot; %2 &middot; %3</p>")
                 .arg(escaped(datesText(entry)), escaped(entry.place), escaped(era.title));
     if (entry.kind == EntryKind::person)
-        html += QString("<p><i>Remembered as the one who %1.</i></p>")
-                    .arg(escaped(entry.knownFor));
+        html += QString("<p><i>Remembered as the one who %1.</i></p>").arg(escaped(entry.knownFor));
     html += "<p>" + subjectBadges(entry) + "</p>";
     html += "<p>" + escaped(entry.account) + "</p>";
     html += relatedLines(chronicle, index);
@@ -114,6 +114,22 @@ void EntryDetail::show(std::optional<std::size_t> entry) {
                           "centuries.</p><p>From an entry you can open the lesson program that "
                           "teaches its subject. The Quiz tab asks who, when and which came "
                           "first.</p>"));
+    rebuildLessonButtons();
+}
+
+void EntryDetail::showEra(std::size_t era) {
+    entry_.reset();
+    startMessage_->clear();
+    const Era& chosen = chronicle_.eras.at(era);
+    const auto count = std::count_if(chronicle_.entries.begin(), chronicle_.entries.end(),
+                                     [era](const Entry& e) { return e.era == era; });
+    text_->setHtml(tr("<h2>%1</h2><p><b>%2 to %3</b> &middot; %4 entries</p><p>%5</p>"
+                      "<p><i>Click an entry on the timeline to read its story.</i></p>")
+                       .arg(escaped(chosen.title))
+                       .arg(escaped(yearText({chosen.from, false})))
+                       .arg(escaped(yearText({chosen.to, false})))
+                       .arg(count)
+                       .arg(escaped(chosen.account)));
     rebuildLessonButtons();
 }
 

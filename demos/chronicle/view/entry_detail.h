@@ -30,6 +30,8 @@ class EntryDetail : public QWidget {
     EntryDetail(const Chronicle& chronicle, LessonStarter starter, QWidget* parent = nullptr);
 
     void show(std::optional<std::size_t> entry);
+    // The era's story, with the number of its entries.
+    void showEra(std::size_t era);
     std::optional<std::size_t> shown() const { return entry_; }
     QTextBrowser* text() { return text_; }
 

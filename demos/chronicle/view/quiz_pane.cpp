@@ -106,9 +106,8 @@ void QuizPane::showQuestion() {
     prompt_->setText(QString::fromStdString(question_.prompt));
     for (std::size_t i = 0; i < choiceButtons_.size(); ++i) {
         QPushButton* button = choiceButtons_[i];
-        button->setText(i < question_.choices.size()
-                            ? QString::fromStdString(question_.choices[i])
-                            : QString());
+        button->setText(i < question_.choices.size() ? QString::fromStdString(question_.choices[i])
+                                                     : QString());
         button->setEnabled(i < question_.choices.size());
         button->setStyleSheet({});
     }
@@ -129,8 +128,8 @@ void QuizPane::choose(int choice) {
         QPushButton* button = choiceButtons_[i];
         button->setEnabled(false);
         if (i == question_.rightChoice)
-            button->setStyleSheet(QString("color: %1; font-weight: bold")
-                                      .arg(kit::rightColour().name()));
+            button->setStyleSheet(
+                QString("color: %1; font-weight: bold").arg(kit::rightColour().name()));
         else if (static_cast<int>(i) == choice)
             button->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
     }

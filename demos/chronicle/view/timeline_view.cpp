@@ -3,9 +3,12 @@
 #include "chronicle/view/subject_colours.h"
 
 #include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -45,7 +48,6 @@ TimelineView::TimelineView(const Chronicle& chronicle, QWidget* parent)
     setMouseTracking(false);
     setMinimumSize(360, 220);
     setFocusPolicy(Qt::StrongFocus);
-    setToolTip(tr("Wheel: zoom. Drag: move along the timeline. Click: read the entry."));
 }
 
 void TimelineView::setShown(std::vector<bool> shown) {
@@ -206,8 +208,7 @@ void TimelineView::drawMark(QPainter& painter, const Mark& mark) const {
     const QColor colour = subjectColour(entry.subjects.front());
     const bool chosen = selected_ == mark.entry;
     if (chosen)
-        painter.fillRect(mark.bar.united(mark.label).adjusted(-3, -2, 3, 2),
-                         QColor(255, 240, 170));
+        painter.fillRect(mark.bar.united(mark.label).adjusted(-3, -2, 3, 2), QColor(255, 240, 170));
     painter.setPen(QPen(colour.darker(130), chosen ? 2 : 1));
     painter.setBrush(colour);
     if (entry.kind == EntryKind::person) {
@@ -276,6 +277,58 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event) {
         select(entry);
         emit entryClicked(*entry);
     }
+}
+
+void TimelineView::keyPressEvent(QKeyEvent* event) {
+    const double step = width() / 8.0 * yearsPerPixel_;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomBy(1.25, width() / 2.0);
+        break;
+    case Qt::Key_Minus:
+        zoomBy(1 / 1.25, width() / 2.0);
+        break;
+    case Qt::Key_Left:
+        leftYear_ -= step;
+        moved_ = true;
+        break;
+    case Qt::Key_Right:
+        leftYear_ += step;
+        moved_ = true;
+        break;
+    case Qt::Key_Up:
+        rowOffset_ = std::max(0.0, rowOffset_ - rowHeight * 3);
+        break;
+    case Qt::Key_Down:
+        rowOffset_ += rowHeight * 3;
+        break;
+    case Qt::Key_Home:
+        showAll();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    update();
+}
+
+bool TimelineView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (const auto entry = entryAt(help->pos())) {
+        const Entry& e = chronicle_.entries[*entry];
+        QToolTip::showText(help->globalPos(),
+                           QString::fromStdString(e.name + "\n" + datesText(e) + ", " + e.place),
+                           this);
+    } else {
+        QToolTip::showText(help->globalPos(),
+                           tr("Wheel: zoom. Drag: travel through the centuries. Click an entry "
+                              "to read it."),
+                           this);
+    }
+    return true;
 }
 
 void TimelineView::resizeEvent(QResizeEvent*) {

@@ -11,7 +11,8 @@ namespace chronicle {
 // The horizontal timeline: persons as bars from birth to death (a short bar for the years
 // they flourished), works and discoveries as diamonds, each with its name, in as many rows as
 // needed so that no two overlap. The mouse wheel zooms about the pointer, dragging pans, and a
-// click on an entry selects it.
+// click on an entry selects it. From the keyboard, + and - zoom, the arrow keys move, Home
+// shows everything. Resting the pointer on an entry names it with its dates.
 class TimelineView : public QWidget {
     Q_OBJECT
   public:
@@ -49,6 +50,8 @@ class TimelineView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     struct Mark {

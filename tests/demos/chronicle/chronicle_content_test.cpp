@@ -138,15 +138,23 @@ TEST(ChronicleContent, EraSpansFollowEachOther) {
     }
 }
 
+int wordCount(const std::string& text) {
+    std::istringstream words(text);
+    std::string word;
+    int count = 0;
+    while (words >> word)
+        ++count;
+    return count;
+}
+
 TEST(ChronicleContent, AccountsHaveEightyToTwoHundredWords) {
     for (const Entry& entry : theHistory().entries) {
-        std::istringstream words(entry.account);
-        std::string word;
-        int count = 0;
-        while (words >> word)
-            ++count;
-        EXPECT_GE(count, 80) << describe(entry);
-        EXPECT_LE(count, 200) << describe(entry);
+        EXPECT_GE(wordCount(entry.account), 80) << describe(entry);
+        EXPECT_LE(wordCount(entry.account), 200) << describe(entry);
+    }
+    for (const Era& era : theHistory().eras) {
+        EXPECT_GE(wordCount(era.account), 80) << era.title;
+        EXPECT_LE(wordCount(era.account), 200) << era.title;
     }
 }
 

@@ -8,30 +8,31 @@ using namespace chronicle;
 
 namespace {
 
-const std::string eraHeader = "era: greece\n"     // 1
-                              "title: Greece\n"   // 2
-                              "from: 650 BCE\n"   // 3
-                              "to: 500\n"         // 4
-                              "\n";               // 5
+const std::string eraHeader = "era: greece\n"            // 1
+                              "title: Greece\n"          // 2
+                              "from: 650 BCE\n"          // 3
+                              "to: 500\n"                // 4
+                              "account: Proofs began.\n" // 5
+                              "\n";                      // 6
 
-const std::string euclid = "entry: Euclid\n"                        // 6
-                           "kind: person\n"                         // 7
-                           "flourished: c. 300 BCE\n"               // 8
-                           "place: Alexandria\n"                    // 9
-                           "subjects: geometry, number theory\n"    // 10
-                           "known-for: wrote the Elements\n"        // 11
-                           "account: He taught in\n"                // 12
-                           "  Alexandria.\n"                        // 13
-                           "\n";                                    // 14
+const std::string euclid = "entry: Euclid\n"                     // 7
+                           "kind: person\n"                      // 8
+                           "flourished: c. 300 BCE\n"            // 9
+                           "place: Alexandria\n"                 // 10
+                           "subjects: geometry, number theory\n" // 11
+                           "known-for: wrote the Elements\n"     // 12
+                           "account: He taught in\n"             // 13
+                           "  Alexandria.\n"                     // 14
+                           "\n";                                 // 15
 
-const std::string elements = "# the book\n"                          // 15
-                             "entry: Elements\n"                     // 16
-                             "kind: work\n"                          // 17
-                             "date: c. 300 BCE\n"                    // 18
-                             "by: Euclid\n"                          // 19
-                             "place: Alexandria\n"                   // 20
-                             "subjects: geometry\n"                  // 21
-                             "account: Thirteen books.\n";           // 22
+const std::string elements = "# the book\n"                // 16
+                             "entry: Elements\n"           // 17
+                             "kind: work\n"                // 18
+                             "date: c. 300 BCE\n"          // 19
+                             "by: Euclid\n"                // 20
+                             "place: Alexandria\n"         // 21
+                             "subjects: geometry\n"        // 22
+                             "account: Thirteen books.\n"; // 23
 
 ReadOutcome readOne(const std::string& text) {
     return readChronicle({{"test.txt", text}});
@@ -72,6 +73,7 @@ TEST(ChronicleReader, ReadsEraEntriesFieldsAndLines) {
     EXPECT_EQ(c.eras[0].key, "greece");
     EXPECT_EQ(c.eras[0].from, -650);
     EXPECT_EQ(c.eras[0].to, 500);
+    EXPECT_EQ(c.eras[0].account, "Proofs began.");
     ASSERT_EQ(c.entries.size(), 2u);
     const Entry& e = c.entries[0];
     EXPECT_EQ(e.name, "Euclid");
@@ -81,61 +83,61 @@ TEST(ChronicleReader, ReadsEraEntriesFieldsAndLines) {
     EXPECT_EQ(e.subjects, (std::vector<Subject>{Subject::geometry, Subject::numberTheory}));
     EXPECT_EQ(e.knownFor, "wrote the Elements");
     EXPECT_EQ(e.account, "He taught in Alexandria.");
-    EXPECT_EQ(e.source.line, 6);
+    EXPECT_EQ(e.source.line, 7);
     const Entry& w = c.entries[1];
     EXPECT_EQ(w.kind, EntryKind::work);
     EXPECT_EQ(w.by, "Euclid");
     EXPECT_EQ(w.date, (HistoricalYear{-300, true}));
-    EXPECT_EQ(w.source.line, 16);
+    EXPECT_EQ(w.source.line, 17);
     EXPECT_EQ(w.era, 0u);
 }
 
 TEST(ChronicleReader, ReportsAnUnknownField) {
-    expectFault(withLine(9, "city: Alexandria"), 9, "unknown field");
+    expectFault(withLine(10, "city: Alexandria"), 10, "unknown field");
 }
 
 TEST(ChronicleReader, ReportsALineThatIsNoField) {
-    expectFault(withLine(9, "Alexandria in Egypt"), 9, "field: value");
+    expectFault(withLine(10, "Alexandria in Egypt"), 10, "field: value");
 }
 
 TEST(ChronicleReader, ReportsAYearThatCannotBeRead) {
-    expectFault(withLine(8, "flourished: 3OO BCE"), 8, "not a year");
+    expectFault(withLine(9, "flourished: 3OO BCE"), 9, "not a year");
 }
 
 TEST(ChronicleReader, ReportsAnUnknownSubject) {
-    expectFault(withLine(10, "subjects: geometry, astrology"), 10, "astrology");
+    expectFault(withLine(11, "subjects: geometry, astrology"), 11, "astrology");
 }
 
 TEST(ChronicleReader, ReportsASubjectNamedTwice) {
-    expectFault(withLine(21, "subjects: geometry, geometry"), 21, "twice");
+    expectFault(withLine(22, "subjects: geometry, geometry"), 22, "twice");
 }
 
 TEST(ChronicleReader, ReportsAFieldGivenTwice) {
-    expectFault(withLine(9, "kind: person"), 9, "given twice");
+    expectFault(withLine(10, "kind: person"), 10, "given twice");
 }
 
 TEST(ChronicleReader, ReportsAnUnknownKind) {
-    expectFault(withLine(17, "kind: poem"), 17, "person, work or discovery");
+    expectFault(withLine(18, "kind: poem"), 18, "person, work or discovery");
 }
 
 TEST(ChronicleReader, ReportsAMissingAccountAtTheRecordsFirstLine) {
-    expectFault(eraHeader + euclid.substr(0, euclid.find("account:")) + "\n", 6, "account");
+    expectFault(eraHeader + euclid.substr(0, euclid.find("account:")) + "\n", 7, "account");
 }
 
 TEST(ChronicleReader, ReportsABirthWithoutADeath) {
-    expectFault(withLine(8, "born: 1643"), 6, "both");
+    expectFault(withLine(9, "born: 1643"), 7, "both");
 }
 
 TEST(ChronicleReader, ReportsADateOnAPerson) {
-    expectFault(withLine(9, "date: 1687"), 9, "a person has no");
+    expectFault(withLine(10, "date: 1687"), 10, "a person has no");
 }
 
 TEST(ChronicleReader, ReportsAWorkWithoutADate) {
-    expectFault(withLine(18, "# no date"), 16, "date");
+    expectFault(withLine(19, "# no date"), 17, "date");
 }
 
 TEST(ChronicleReader, ReportsAnAuthorWhoIsNotAPersonOfTheHistory) {
-    expectFault(withLine(19, "by: Euclide"), 16, "not a person");
+    expectFault(withLine(20, "by: Euclide"), 17, "not a person");
 }
 
 TEST(ChronicleReader, ReportsAnEntryBeforeTheEra) {
@@ -146,12 +148,16 @@ TEST(ChronicleReader, ReportsAnEraThatEndsBeforeItBegins) {
     expectFault(withLine(4, "to: 700 BCE"), 4, "ends before");
 }
 
+TEST(ChronicleReader, ReportsAnEraWithoutItsStory) {
+    expectFault(withLine(5, "# no story"), 1, "account");
+}
+
 TEST(ChronicleReader, ReportsARecordOfNoKnownSort) {
-    expectFault(eraHeader + "title: stray\n", 6, "begins with");
+    expectFault(eraHeader + "title: stray\n", 7, "begins with");
 }
 
 TEST(ChronicleReader, ReportsAPosthumousWorkWithoutAnAuthor) {
-    expectFault(withLine(19, "posthumous: yes"), 19, "needs");
+    expectFault(withLine(20, "posthumous: yes"), 20, "needs");
 }
 
 TEST(ChronicleReader, ReportsTheSameEntryInTwoFilesAtTheSecond) {
@@ -159,6 +165,7 @@ TEST(ChronicleReader, ReportsTheSameEntryInTwoFilesAtTheSecond) {
         readChronicle({{"one.txt", eraHeader + euclid}, {"two.txt", "\n\n" + eraHeader + euclid}});
     ASSERT_TRUE(outcome.error.has_value());
     EXPECT_EQ(outcome.error->file, "two.txt");
-    EXPECT_EQ(outcome.error->line, 8);
-    EXPECT_EQ(outcome.error->text(), "two.txt, line 8: the entry \u2018Euclid\u2019 is given twice");
+    EXPECT_EQ(outcome.error->line, 9);
+    EXPECT_EQ(outcome.error->text(),
+              "two.txt, line 9: the entry \u2018Euclid\u2019 is given twice");
 }

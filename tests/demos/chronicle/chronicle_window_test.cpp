@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QWheelEvent>
@@ -74,8 +75,8 @@ TEST_F(ChronicleWindowTest, AClickOnTheTimelineSelectsAndShowsTheEntry) {
         EXPECT_EQ(window->detail()->shown(), entry);
         const QString page = window->detail()->text()->toPlainText();
         EXPECT_TRUE(page.contains(name));
-        EXPECT_TRUE(page.contains(QString::fromStdString(
-            window->chronicle().entries[entry].account.substr(0, 40))));
+        EXPECT_TRUE(page.contains(
+            QString::fromStdString(window->chronicle().entries[entry].account.substr(0, 40))));
         ASSERT_NE(window->results()->currentItem(), nullptr);
         EXPECT_TRUE(window->results()->currentItem()->text().endsWith(name));
     }
@@ -98,6 +99,19 @@ TEST_F(ChronicleWindowTest, TheWheelZoomsAboutThePointer) {
     EXPECT_NEAR(timeline->yearAt(at.x()), yearThere, 1e-6);
     wheel(timeline, at, -120);
     EXPECT_NEAR(timeline->yearsPerPixel(), before / 1.25, before * 1e-9);
+}
+
+TEST_F(ChronicleWindowTest, TheKeyboardZoomsAndMovesTheTimeline) {
+    TimelineView* timeline = window->timeline();
+    const double before = timeline->yearsPerPixel();
+    QTest::keyClick(timeline, Qt::Key_Plus);
+    EXPECT_NEAR(timeline->yearsPerPixel(), before / 1.25, before * 1e-9);
+    const double left = timeline->yearAt(0);
+    QTest::keyClick(timeline, Qt::Key_Right);
+    EXPECT_NEAR(timeline->yearAt(0) - left, timeline->width() / 8.0 * timeline->yearsPerPixel(),
+                1e-6);
+    QTest::keyClick(timeline, Qt::Key_Home);
+    EXPECT_NEAR(timeline->yearsPerPixel(), before, before * 1e-9) << "Home shows everything again";
 }
 
 TEST_F(ChronicleWindowTest, DraggingPansWithoutSelecting) {
@@ -143,6 +157,9 @@ TEST_F(ChronicleWindowTest, ChoosingAnEraShowsOnlyItsEntries) {
     const Chronicle& history = window->chronicle();
     for (std::size_t i = 0; i < history.entries.size(); ++i)
         EXPECT_EQ(window->timeline()->isShown(i), history.entries[i].era == 1);
+    const QString story = window->detail()->text()->toPlainText();
+    EXPECT_TRUE(story.contains("Greece and Alexandria"));
+    EXPECT_TRUE(story.contains(QString::fromStdString(history.eras[1].account.substr(0, 50))));
     // The timeline fits the era: its first entry is in view near the left edge.
     const auto first = window->timeline()->markCentre(indexOf("Thales of Miletus"));
     ASSERT_TRUE(first.has_value());
@@ -217,8 +234,9 @@ TEST_F(ChronicleWindowTest, TheQuizScoresTheFirstChoiceAndShowsTheAnswersEntry) 
     const QString shown = quiz->findChild<QTextBrowser*>("quizAnswerEntry")->toPlainText();
     EXPECT_TRUE(shown.contains(
         QString::fromStdString(window->chronicle().entries[first.answerEntry].name)));
-    QTest::mouseClick(quiz->findChild<QPushButton*>(QString("choice%1").arg((first.rightChoice + 1) % 4)),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        quiz->findChild<QPushButton*>(QString("choice%1").arg((first.rightChoice + 1) % 4)),
+        Qt::LeftButton);
     EXPECT_EQ(quiz->score().attempted(), 1) << "only the first choice counts";
 
     QTest::mouseClick(quiz->findChild<QPushButton*>("quizNext"), Qt::LeftButton);
@@ -236,6 +254,14 @@ TEST_F(ChronicleWindowTest, TheQuizScoresTheFirstChoiceAndShowsTheAnswersEntry) 
     EXPECT_EQ(window->timeline()->selected(), second.answerEntry);
 }
 
+TEST_F(ChronicleWindowTest, TheFiltersStandAsideOnTheQuizTab) {
+    auto* tabs = window->findChild<QTabWidget*>("chronicleTabs");
+    tabs->setCurrentIndex(1);
+    EXPECT_FALSE(window->searchField()->isVisible());
+    tabs->setCurrentIndex(0);
+    EXPECT_TRUE(window->searchField()->isVisible());
+}
+
 TEST_F(ChronicleWindowTest, TheQuizKindChooserAsksThatKind) {
     auto* kinds = window->quiz()->findChild<QComboBox*>("quizKind");
     kinds->setCurrentIndex(3);
@@ -246,12 +272,13 @@ TEST_F(ChronicleWindowTest, TheQuizKindChooserAsksThatKind) {
 
 TEST(ChronicleWindowFault, ADamagedHistorySaysWhichFileAndLine) {
     ReadOutcome damaged = readChronicle({{"greece.txt", "era: greece\ntitle: G\nfrom: 600 BCE\n"
-                                                        "to: 500\n\nentry: Euclid\nkind: poet\n"}});
+                                                        "to: 500\naccount: A.\n\n"
+                                                        "entry: Euclid\nkind: poet\n"}});
     ASSERT_TRUE(damaged.error.has_value());
     ChronicleWindow window(std::move(damaged), {});
     window.show();
     auto* message = window.findChild<QLabel*>("loadError");
     ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->text().contains("greece.txt, line 7"));
+    EXPECT_TRUE(message->text().contains("greece.txt, line 8"));
     EXPECT_EQ(window.timeline(), nullptr);
 }

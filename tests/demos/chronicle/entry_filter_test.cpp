@@ -25,9 +25,8 @@ std::set<std::string> scannedFor(const std::string& stem) {
     const std::regex word("(^|[^A-Za-z0-9])" + stem, std::regex::icase);
     std::set<std::string> names;
     for (const Entry& entry : theHistory().entries)
-        if (std::regex_search(entry.name + " " + entry.place + " " + entry.knownFor + " " +
-                                  entry.account,
-                              word))
+        if (std::regex_search(
+                entry.name + " " + entry.place + " " + entry.knownFor + " " + entry.account, word))
             names.insert(entry.name);
     return names;
 }

@@ -86,9 +86,9 @@ TEST(Quiz, WhenQuestionsHaveExactlyOneRightCentury) {
         EXPECT_EQ(fitting, 1) << q.prompt << " " << right;
         for (const std::string& choice : q.choices)
             EXPECT_NE(choice.rfind("0th", 0), 0u) << "there is no century 0";
-        if (entry.born ? entry.born->approximate
-                       : (entry.flourished ? entry.flourished->approximate
-                                           : entry.date->approximate)) {
+        if (entry.born
+                ? entry.born->approximate
+                : (entry.flourished ? entry.flourished->approximate : entry.date->approximate)) {
             EXPECT_EQ(centuryAgain(year - 10), right) << "a rough year near a century's turn";
             EXPECT_EQ(centuryAgain(year + 10), right) << "a rough year near a century's turn";
         }
