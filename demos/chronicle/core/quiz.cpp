@@ -25,6 +25,25 @@ std::vector<std::size_t> entriesWhere(const Chronicle& chronicle,
     return found;
 }
 
+// The entries of `all` that may be asked about (all of them when no flags are given).
+std::vector<std::size_t> askable(const std::vector<std::size_t>& all,
+                                 const std::vector<bool>& asked) {
+    if (asked.empty())
+        return all;
+    std::vector<std::size_t> kept;
+    for (std::size_t index : all)
+        if (index < asked.size() && asked[index])
+            kept.push_back(index);
+    return kept;
+}
+
+// The askable ones when there are any, else every one.
+std::vector<std::size_t> askableOrAll(const std::vector<std::size_t>& all,
+                                      const std::vector<bool>& asked) {
+    auto kept = askable(all, asked);
+    return kept.empty() ? all : kept;
+}
+
 std::size_t eraDistance(const Entry& a, const Entry& b) {
     return a.era > b.era ? a.era - b.era : b.era - a.era;
 }
@@ -44,10 +63,11 @@ Question choiceQuestion(const Chronicle& chronicle, std::vector<std::size_t> sho
     return question;
 }
 
-Question whoQuestion(const Chronicle& chronicle, kit::Random& random) {
+Question whoQuestion(const Chronicle& chronicle, const std::vector<bool>& asked,
+                     kit::Random& random) {
     const auto persons =
         entriesWhere(chronicle, [](const Entry& e) { return e.kind == EntryKind::person; });
-    const std::size_t right = random.pick(persons);
+    const std::size_t right = random.pick(askableOrAll(persons, asked));
     const Entry& person = chronicle.entries[right];
     std::vector<std::size_t> near, far;
     for (std::size_t other : persons)
@@ -87,14 +107,15 @@ std::string centuryName(int century) {
     return centuryText(century > 0 ? (century - 1) * 100 + 1 : century * 100);
 }
 
-Question whenQuestion(const Chronicle& chronicle, kit::Random& random) {
+Question whenQuestion(const Chronicle& chronicle, const std::vector<bool>& asked,
+                      kit::Random& random) {
     const auto clear = entriesWhere(chronicle, [](const Entry& e) {
         const auto year = askedYear(e);
         return year && centuryIsClear(*year);
     });
     Question question;
     question.kind = QuestionKind::when;
-    question.answerEntry = random.pick(clear);
+    question.answerEntry = random.pick(askableOrAll(clear, asked));
     const Entry& entry = chronicle.entries[question.answerEntry];
     const int right = centuryOf(askedYear(entry)->value);
     std::vector<int> centuries{right};
@@ -135,20 +156,36 @@ std::optional<std::size_t> clearlyEarliest(const Chronicle& chronicle,
     return order[0];
 }
 
-Question whichFirstQuestion(const Chronicle& chronicle, kit::Random& random) {
-    const bool persons = random.chance(0.5);
-    const auto pool = entriesWhere(chronicle, [&](const Entry& e) {
-        return persons ? e.born.has_value() : e.kind != EntryKind::person;
-    });
+std::optional<Question> earliestAmong(const Chronicle& chronicle,
+                                      const std::vector<std::size_t>& pool, kit::Random& random) {
+    if (pool.size() < choicesPerQuestion)
+        return std::nullopt;
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::vector<std::size_t> candidates = pool;
         shuffle(candidates, random);
         candidates.resize(choicesPerQuestion);
-        if (const auto earliest = clearlyEarliest(chronicle, candidates)) {
-            Question question = choiceQuestion(chronicle, candidates, *earliest, random);
-            question.kind = QuestionKind::whichFirst;
-            question.prompt = persons ? "Who was born first?" : "Which came first?";
-            return question;
+        if (const auto earliest = clearlyEarliest(chronicle, candidates))
+            return choiceQuestion(chronicle, candidates, *earliest, random);
+    }
+    return std::nullopt;
+}
+
+Question whichFirstQuestion(const Chronicle& chronicle, const std::vector<bool>& asked,
+                            kit::Random& random) {
+    const bool byBirth = random.chance(0.5);
+    const auto births = entriesWhere(chronicle, [](const Entry& e) { return e.born.has_value(); });
+    const auto deeds =
+        entriesWhere(chronicle, [](const Entry& e) { return e.kind != EntryKind::person; });
+    // The asked entries of the chosen sort, then those of the other sort, then every entry.
+    const std::vector<std::pair<bool, std::vector<std::size_t>>> pools{
+        {byBirth, askable(byBirth ? births : deeds, asked)},
+        {!byBirth, askable(byBirth ? deeds : births, asked)},
+        {byBirth, byBirth ? births : deeds}};
+    for (const auto& [persons, pool] : pools) {
+        if (auto question = earliestAmong(chronicle, pool, random)) {
+            question->kind = QuestionKind::whichFirst;
+            question->prompt = persons ? "Who was born first?" : "Which came first?";
+            return *question;
         }
     }
     throw std::runtime_error("no four entries with a clearly earliest one");
@@ -160,23 +197,24 @@ int centuryOf(int year) {
     return year < 0 ? -((-year - 1) / 100 + 1) : (year - 1) / 100 + 1;
 }
 
-Question makeQuestion(const Chronicle& chronicle, QuestionKind kind, kit::Seed seed) {
+Question makeQuestion(const Chronicle& chronicle, QuestionKind kind, kit::Seed seed,
+                      const std::vector<bool>& asked) {
     kit::Random random(seed);
     switch (kind) {
     case QuestionKind::who:
-        return whoQuestion(chronicle, random);
+        return whoQuestion(chronicle, asked, random);
     case QuestionKind::when:
-        return whenQuestion(chronicle, random);
+        return whenQuestion(chronicle, asked, random);
     case QuestionKind::whichFirst:
-        return whichFirstQuestion(chronicle, random);
+        return whichFirstQuestion(chronicle, asked, random);
     }
-    return whoQuestion(chronicle, random);
+    return whoQuestion(chronicle, asked, random);
 }
 
-Question makeQuestion(const Chronicle& chronicle, kit::Seed seed) {
+Question makeQuestion(const Chronicle& chronicle, kit::Seed seed, const std::vector<bool>& asked) {
     kit::Random random(seed);
     const std::int64_t kind = random.between(0, 2);
-    return makeQuestion(chronicle, static_cast<QuestionKind>(kind), random.next());
+    return makeQuestion(chronicle, static_cast<QuestionKind>(kind), random.next(), asked);
 }
 
 } // namespace chronicle

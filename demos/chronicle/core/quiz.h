@@ -29,10 +29,14 @@ inline constexpr std::size_t choicesPerQuestion = 4;
 // years within ten years of a century's turn are not asked).
 // Which first: four works and discoveries, or four persons by birth, the earliest at least
 // a year (twenty years when a date is rough) before the others.
-// The same chronicle, kind and seed give the same question.
-Question makeQuestion(const Chronicle& chronicle, QuestionKind kind, kit::Seed seed);
+// With `asked` (one flag per entry) the question is about a flagged entry when there is one
+// that fits: the answer of who and when, and all four choices of which-first (wrong choices of
+// who may come from anywhere). The same chronicle, kind, seed and flags give the same question.
+Question makeQuestion(const Chronicle& chronicle, QuestionKind kind, kit::Seed seed,
+                      const std::vector<bool>& asked = {});
 // The kind drawn from the seed as well.
-Question makeQuestion(const Chronicle& chronicle, kit::Seed seed);
+Question makeQuestion(const Chronicle& chronicle, kit::Seed seed,
+                      const std::vector<bool>& asked = {});
 
 // Signed century: 17 for the 17th century, -3 for the 3rd century BCE.
 int centuryOf(int year);

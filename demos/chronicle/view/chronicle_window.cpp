@@ -50,8 +50,7 @@ ChronicleWindow::ChronicleWindow(ReadOutcome entries, LessonStarter starter, QWi
     }
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QWidget* filterBar = makeFilterBar();
-    layout->addWidget(filterBar);
+    layout->addWidget(makeFilterBar());
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName("chronicleTabs");
     tabs_->addTab(makeTimelineTab(), tr("&Timeline"));
@@ -59,9 +58,6 @@ ChronicleWindow::ChronicleWindow(ReadOutcome entries, LessonStarter starter, QWi
     tabs_->addTab(quiz_, tr("&Quiz"));
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
-    // The filters choose what the timeline shows; the quiz asks about every entry.
-    connect(tabs_, &QTabWidget::currentChanged, filterBar,
-            [filterBar](int tab) { filterBar->setVisible(tab == 0); });
     connect(quiz_, &QuizPane::entryWanted, this, [this](std::size_t entry) {
         tabs_->setCurrentIndex(0);
         selectEntry(entry);
@@ -189,6 +185,8 @@ void ChronicleWindow::applyFilter() {
     for (std::size_t i = 0; i < shown.size(); ++i)
         shown[i] = filter_.admits(chronicle_.entries[i]);
     timeline_->setShown(shown);
+    if (quiz_)
+        quiz_->setShownEntries(shown);
     if (timeline_->selected() && !shown[*timeline_->selected()])
         timeline_->select(std::nullopt);
     fillResults();

@@ -3,6 +3,7 @@
 #include "chronicle/view/entry_detail.h"
 #include "kit/view/course_colours.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QGridLayout>
@@ -29,6 +30,9 @@ void QuizPane::buildWidgets() {
     kindChooser_->setObjectName("quizKind");
     kindChooser_->addItems({tr("Mixed"), tr("Who?"), tr("When?"), tr("Which came first?")});
     top->addWidget(kindChooser_);
+    followTimeline_ = new QCheckBox(tr("Ask only about the entries the &timeline shows"), this);
+    followTimeline_->setObjectName("quizFollowsTimeline");
+    top->addWidget(followTimeline_);
     top->addStretch(1);
     scoreLabel_ = new QLabel(QString::fromStdString(score_.text()), this);
     scoreLabel_->setObjectName("quizScore");
@@ -76,8 +80,16 @@ void QuizPane::buildWidgets() {
 
     connect(nextButton_, &QPushButton::clicked, this, &QuizPane::nextQuestion);
     connect(kindChooser_, &QComboBox::currentIndexChanged, this, &QuizPane::nextQuestion);
+    connect(followTimeline_, &QCheckBox::toggled, this, &QuizPane::nextQuestion);
     connect(timelineButton_, &QPushButton::clicked, this,
             [this] { emit entryWanted(question_.answerEntry); });
+}
+
+void QuizPane::setShownEntries(std::vector<bool> shown) {
+    const bool changed = shown != shown_;
+    shown_ = std::move(shown);
+    if (changed && followTimeline_->isChecked())
+        nextQuestion();
 }
 
 void QuizPane::setSeed(kit::Seed seed) {
@@ -96,8 +108,10 @@ void QuizPane::nextQuestion() {
         return;
     const kit::Seed seed = takeSeed();
     const int kind = kindChooser_->currentIndex();
-    question_ = kind <= 0 ? makeQuestion(chronicle_, seed)
-                          : makeQuestion(chronicle_, static_cast<QuestionKind>(kind - 1), seed);
+    const std::vector<bool> asked = followTimeline_->isChecked() ? shown_ : std::vector<bool>{};
+    question_ = kind <= 0
+                    ? makeQuestion(chronicle_, seed, asked)
+                    : makeQuestion(chronicle_, static_cast<QuestionKind>(kind - 1), seed, asked);
     answeredAlready_ = false;
     showQuestion();
 }

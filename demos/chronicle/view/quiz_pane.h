@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -14,7 +15,8 @@ class QTextBrowser;
 
 namespace chronicle {
 
-// The quiz: a question with four choice buttons; once a choice is pressed the buttons show
+// The quiz: a question with four choice buttons, about every entry or only about those the
+// timeline shows; once a choice is pressed the buttons show
 // which was right, the verdict and the score are updated, and the entry the answer rests on is
 // shown below. Only the first choice of each question counts.
 class QuizPane : public QWidget {
@@ -26,6 +28,8 @@ class QuizPane : public QWidget {
     // from the clock; tests use it.
     void setSeed(kit::Seed seed);
     const Question& question() const { return question_; }
+    // The entries the timeline shows; with "only those" ticked, the questions are about them.
+    void setShownEntries(std::vector<bool> shown);
     const kit::Score& score() const { return score_; }
 
   public slots:
@@ -46,8 +50,10 @@ class QuizPane : public QWidget {
     Question question_;
     kit::Score score_;
     bool answeredAlready_ = false;
+    std::vector<bool> shown_;
 
     QComboBox* kindChooser_ = nullptr;
+    QCheckBox* followTimeline_ = nullptr;
     QLabel* prompt_ = nullptr;
     std::vector<QPushButton*> choiceButtons_;
     QLabel* verdict_ = nullptr;

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 using namespace chronicle;
 
@@ -254,12 +255,28 @@ TEST_F(ChronicleWindowTest, TheQuizScoresTheFirstChoiceAndShowsTheAnswersEntry) 
     EXPECT_EQ(window->timeline()->selected(), second.answerEntry);
 }
 
-TEST_F(ChronicleWindowTest, TheFiltersStandAsideOnTheQuizTab) {
-    auto* tabs = window->findChild<QTabWidget*>("chronicleTabs");
-    tabs->setCurrentIndex(1);
-    EXPECT_FALSE(window->searchField()->isVisible());
-    tabs->setCurrentIndex(0);
-    EXPECT_TRUE(window->searchField()->isVisible());
+TEST_F(ChronicleWindowTest, TheQuizCanAskOnlyAboutWhatTheTimelineShows) {
+    window->eraChooser()->setCurrentIndex(7); // the eighteenth century
+    const std::size_t era = 6;
+    QuizPane* quiz = window->quiz();
+    quiz->findChild<QCheckBox*>("quizFollowsTimeline")->setChecked(true);
+    quiz->setSeed(500);
+    for (int i = 0; i < 40; ++i) {
+        const Question& q = quiz->question();
+        EXPECT_EQ(window->chronicle().entries[q.answerEntry].era, era) << q.prompt;
+        for (std::size_t shown : q.choiceEntries)
+            if (q.kind == QuestionKind::whichFirst) {
+                EXPECT_EQ(window->chronicle().entries[shown].era, era) << q.prompt;
+            }
+        QTest::mouseClick(quiz->findChild<QPushButton*>("quizNext"), Qt::LeftButton);
+    }
+    quiz->findChild<QCheckBox*>("quizFollowsTimeline")->setChecked(false);
+    std::set<std::size_t> eras;
+    for (int i = 0; i < 40; ++i) {
+        eras.insert(window->chronicle().entries[quiz->question().answerEntry].era);
+        QTest::mouseClick(quiz->findChild<QPushButton*>("quizNext"), Qt::LeftButton);
+    }
+    EXPECT_GT(eras.size(), 3u) << "without the tick every era is asked about";
 }
 
 TEST_F(ChronicleWindowTest, TheQuizKindChooserAsksThatKind) {

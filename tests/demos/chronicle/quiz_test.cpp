@@ -150,3 +150,40 @@ TEST(Quiz, MixedQuestionsUseEveryKindAndPlaceTheAnswerAnywhere) {
     EXPECT_EQ(kinds.size(), 3u);
     EXPECT_EQ(places.size(), 4u);
 }
+
+TEST(Quiz, QuestionsCanBeKeptToTheEntriesOfOneEra) {
+    const Chronicle& history = theHistory();
+    for (std::size_t era = 0; era < history.eras.size(); ++era) {
+        SCOPED_TRACE(history.eras[era].title);
+        std::vector<bool> asked(history.entries.size());
+        for (std::size_t i = 0; i < asked.size(); ++i)
+            asked[i] = history.entries[i].era == era;
+        for (kit::Seed seed = 0; seed < 200; ++seed) {
+            const bool hasPersons =
+                std::any_of(history.entries.begin(), history.entries.end(), [&](const Entry& e) {
+                    return e.era == era && e.kind == EntryKind::person;
+                });
+            const Question who = makeQuestion(history, QuestionKind::who, seed, asked);
+            EXPECT_EQ(asked[who.answerEntry], hasPersons) << "persons of another era otherwise";
+            const Question when = makeQuestion(history, QuestionKind::when, seed, asked);
+            EXPECT_TRUE(asked[when.answerEntry]) << when.prompt;
+            const Question first = makeQuestion(history, QuestionKind::whichFirst, seed, asked);
+            for (std::size_t shown : first.choiceEntries)
+                EXPECT_TRUE(asked[shown]) << first.prompt;
+        }
+    }
+}
+
+TEST(Quiz, AskingAboutOneEntryStillMakesAFullQuestion) {
+    const Chronicle& history = theHistory();
+    std::vector<bool> asked(history.entries.size(), false);
+    const std::size_t euler = *entryNamed(history, "Leonhard Euler");
+    asked[euler] = true;
+    for (kit::Seed seed = 0; seed < 50; ++seed) {
+        const Question who = makeQuestion(history, QuestionKind::who, seed, asked);
+        EXPECT_EQ(who.answerEntry, euler);
+        EXPECT_EQ(who.choices.size(), 4u);
+        const Question first = makeQuestion(history, QuestionKind::whichFirst, seed, asked);
+        EXPECT_EQ(first.choices.size(), 4u) << "too few asked entries: every entry serves";
+    }
+}
