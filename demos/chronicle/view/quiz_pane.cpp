@@ -30,7 +30,7 @@ void QuizPane::buildWidgets() {
     kindChooser_->setObjectName("quizKind");
     kindChooser_->addItems({tr("Mixed"), tr("Who?"), tr("When?"), tr("Which came first?")});
     top->addWidget(kindChooser_);
-    followTimeline_ = new QCheckBox(tr("Ask only about the entries the &timeline shows"), this);
+    followTimeline_ = new QCheckBox(tr("Ask only about the entries &shown on the timeline"), this);
     followTimeline_->setObjectName("quizFollowsTimeline");
     top->addWidget(followTimeline_);
     top->addStretch(1);
