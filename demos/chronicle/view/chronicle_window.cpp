@@ -92,8 +92,12 @@ QWidget* ChronicleWindow::makeFilterBar() {
         auto* box = new QCheckBox(QString::fromStdString(subjectName(subject)), bar);
         box->setObjectName(QString::fromStdString("subject_" + subjectName(subject)));
         box->setChecked(true);
-        box->setStyleSheet(QString("QCheckBox { color: %1; font-weight: bold }")
-                               .arg(subjectColour(subject).name()));
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::WindowText, subjectColour(subject));
+        box->setPalette(colours);
+        QFont bold = box->font();
+        bold.setBold(true);
+        box->setFont(bold);
         connect(box, &QCheckBox::toggled, this, &ChronicleWindow::applyFilter);
         subjectBoxes_[subject] = box;
         layout->addWidget(box);

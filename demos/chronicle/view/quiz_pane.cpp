@@ -3,6 +3,7 @@
 #include "chronicle/view/entry_detail.h"
 #include "kit/view/course_colours.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
@@ -14,6 +15,20 @@
 #include <QVBoxLayout>
 
 namespace chronicle {
+namespace {
+
+// A choice's text in the colour of its verdict (also while the button is disabled).
+void showAs(QPushButton* button, const QColor& colour, bool bold) {
+    QPalette colours = button->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colours.setColor(group, QPalette::ButtonText, colour);
+    button->setPalette(colours);
+    QFont font = button->font();
+    font.setBold(bold);
+    button->setFont(font);
+}
+
+} // namespace
 
 QuizPane::QuizPane(const Chronicle& chronicle, QWidget* parent)
     : QWidget(parent), chronicle_(chronicle) {
@@ -123,7 +138,7 @@ void QuizPane::showQuestion() {
         button->setText(i < question_.choices.size() ? QString::fromStdString(question_.choices[i])
                                                      : QString());
         button->setEnabled(i < question_.choices.size());
-        button->setStyleSheet({});
+        showAs(button, QApplication::palette().color(QPalette::ButtonText), false);
     }
     verdict_->clear();
     answerEntry_->clear();
@@ -142,10 +157,9 @@ void QuizPane::choose(int choice) {
         QPushButton* button = choiceButtons_[i];
         button->setEnabled(false);
         if (i == question_.rightChoice)
-            button->setStyleSheet(
-                QString("color: %1; font-weight: bold").arg(kit::rightColour().name()));
+            showAs(button, kit::rightColour(), true);
         else if (static_cast<int>(i) == choice)
-            button->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
+            showAs(button, kit::wrongColour(), false);
     }
     const QString right = QString::fromStdString(question_.choices[question_.rightChoice]);
     verdict_->setText(
