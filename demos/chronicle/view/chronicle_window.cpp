@@ -189,6 +189,8 @@ void ChronicleWindow::applyFilter() {
     for (std::size_t i = 0; i < shown.size(); ++i)
         shown[i] = filter_.admits(chronicle_.entries[i]);
     timeline_->setShown(shown);
+    detail_->markWords(filter_.mode == SearchMode::byWord ? wordsOf(filter_.search)
+                                                          : std::vector<std::string>{});
     if (quiz_)
         quiz_->setShownEntries(shown);
     if (timeline_->selected() && !shown[*timeline_->selected()])

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -19,6 +20,29 @@ namespace {
 
 QString escaped(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
+}
+
+// The text with every word that begins with a marked stem highlighted, escaped for HTML.
+QString withMarkedWords(const std::string& text, const std::vector<std::string>& marked) {
+    const QString plain = QString::fromStdString(text);
+    if (marked.empty())
+        return plain.toHtmlEscaped();
+    QStringList stems;
+    for (const std::string& stem : marked)
+        stems << QRegularExpression::escape(QString::fromStdString(stem));
+    const QRegularExpression words(
+        QString("(?<![\\p{L}\\p{N}])(?:%1)[\\p{L}\\p{N}]*").arg(stems.join('|')),
+        QRegularExpression::CaseInsensitiveOption);
+    QString html;
+    qsizetype done = 0;
+    for (auto it = words.globalMatch(plain); it.hasNext();) {
+        const auto match = it.next();
+        html += plain.mid(done, match.capturedStart() - done).toHtmlEscaped();
+        html +=
+            "<span style=\"background:#ffe680\">" + match.captured().toHtmlEscaped() + "</span>";
+        done = match.capturedEnd();
+    }
+    return html + plain.mid(done).toHtmlEscaped();
 }
 
 QString entryLink(const Chronicle& chronicle, std::size_t index) {
@@ -61,7 +85,8 @@ LessonStarter stagedLessonStarter() {
     };
 }
 
-std::string entryHtml(const Chronicle& chronicle, std::size_t index) {
+std::string entryHtml(const Chronicle& chronicle, std::size_t index,
+                      const std::vector<std::string>& marked) {
     const Entry& entry = chronicle.entries.at(index);
     const Era& era = chronicle.eras.at(entry.era);
     QString html = QString("<h2>%1</h2>").arg(escaped(entry.name));
@@ -70,7 +95,7 @@ std::string entryHtml(const Chronicle& chronicle, std::size_t index) {
     if (entry.kind == EntryKind::person)
         html += QString("<p><i>Remembered as the one who %1.</i></p>").arg(escaped(entry.knownFor));
     html += "<p>" + subjectBadges(entry) + "</p>";
-    html += "<p>" + escaped(entry.account) + "</p>";
+    html += "<p>" + withMarkedWords(entry.account, marked) + "</p>";
     html += relatedLines(chronicle, index);
     return html.toStdString();
 }
@@ -106,7 +131,7 @@ void EntryDetail::show(std::optional<std::size_t> entry) {
     entry_ = entry;
     startMessage_->clear();
     if (entry)
-        text_->setHtml(QString::fromStdString(entryHtml(chronicle_, *entry)));
+        text_->setHtml(QString::fromStdString(entryHtml(chronicle_, *entry, marked_)));
     else
         text_->setHtml(tr("<h2>The history of mathematics</h2><p>Click an entry on the timeline, "
                           "or find one by name or by word, to read its story. Turn the mouse "
@@ -115,6 +140,12 @@ void EntryDetail::show(std::optional<std::size_t> entry) {
                           "teaches its subject. The Quiz tab asks who, when and which came "
                           "first.</p>"));
     rebuildLessonButtons();
+}
+
+void EntryDetail::markWords(std::vector<std::string> words) {
+    marked_ = std::move(words);
+    if (entry_)
+        text_->setHtml(QString::fromStdString(entryHtml(chronicle_, *entry_, marked_)));
 }
 
 void EntryDetail::showEra(std::size_t era) {

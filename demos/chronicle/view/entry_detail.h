@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QHBoxLayout;
 class QLabel;
@@ -22,7 +23,9 @@ LessonStarter stagedLessonStarter();
 
 // The entry's page: an account with its dates, place and subjects, links to the persons and
 // works it names, and a button for each lesson program that teaches one of its subjects.
-std::string entryHtml(const Chronicle& chronicle, std::size_t entry);
+// Words of the account that begin with one of `marked` (letter case aside) are highlighted.
+std::string entryHtml(const Chronicle& chronicle, std::size_t entry,
+                      const std::vector<std::string>& marked = {});
 
 class EntryDetail : public QWidget {
     Q_OBJECT
@@ -30,6 +33,8 @@ class EntryDetail : public QWidget {
     EntryDetail(const Chronicle& chronicle, LessonStarter starter, QWidget* parent = nullptr);
 
     void show(std::optional<std::size_t> entry);
+    // The words found by a search, highlighted in the accounts shown from now on.
+    void markWords(std::vector<std::string> words);
     // The era's story, with the number of its entries.
     void showEra(std::size_t era);
     std::optional<std::size_t> shown() const { return entry_; }
@@ -45,6 +50,7 @@ class EntryDetail : public QWidget {
     const Chronicle& chronicle_;
     LessonStarter starter_;
     std::optional<std::size_t> entry_;
+    std::vector<std::string> marked_;
     QTextBrowser* text_ = nullptr;
     QWidget* lessonRow_ = nullptr;
     QHBoxLayout* lessonButtons_ = nullptr;

@@ -174,6 +174,13 @@ std::optional<QPointF> TimelineView::markCentre(std::size_t entry) const {
     return std::nullopt;
 }
 
+std::optional<QRectF> TimelineView::markArea(std::size_t entry) const {
+    for (const Mark& mark : layoutMarks())
+        if (mark.entry == entry)
+            return mark.bar.united(mark.label);
+    return std::nullopt;
+}
+
 void TimelineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

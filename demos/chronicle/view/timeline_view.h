@@ -37,6 +37,8 @@ class TimelineView : public QWidget {
     // The entry drawn at the point, and the middle of an entry's mark (tests click there).
     std::optional<std::size_t> entryAt(QPointF point) const;
     std::optional<QPointF> markCentre(std::size_t entry) const;
+    // What the entry takes up: its mark and its name.
+    std::optional<QRectF> markArea(std::size_t entry) const;
 
     QSize sizeHint() const override { return {720, 360}; }
 

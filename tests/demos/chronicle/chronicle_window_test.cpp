@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -80,6 +81,26 @@ TEST_F(ChronicleWindowTest, AClickOnTheTimelineSelectsAndShowsTheEntry) {
             QString::fromStdString(window->chronicle().entries[entry].account.substr(0, 40))));
         ASSERT_NE(window->results()->currentItem(), nullptr);
         EXPECT_TRUE(window->results()->currentItem()->text().endsWith(name));
+    }
+}
+
+TEST_F(ChronicleWindowTest, NoTwoEntriesOverlapAtAnyZoom) {
+    TimelineView* timeline = window->timeline();
+    const auto& entries = window->chronicle().entries;
+    for (double zoom : {1.0, 3.0, 10.0, 40.0}) {
+        SCOPED_TRACE(zoom);
+        timeline->showAll();
+        timeline->zoomBy(zoom, timeline->width() / 2.0);
+        std::vector<std::pair<std::size_t, QRectF>> areas;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto area = timeline->markArea(i);
+            ASSERT_TRUE(area.has_value()) << entries[i].name;
+            areas.emplace_back(i, *area);
+        }
+        for (std::size_t a = 0; a < areas.size(); ++a)
+            for (std::size_t b = a + 1; b < areas.size(); ++b)
+                EXPECT_FALSE(areas[a].second.intersects(areas[b].second))
+                    << entries[areas[a].first].name << " and " << entries[areas[b].first].name;
     }
 }
 
@@ -179,6 +200,9 @@ TEST_F(ChronicleWindowTest, TheSearchFindsByNameAndByWord) {
     EXPECT_TRUE(window->results()->item(0)->text().endsWith("Liber Abaci"));
     window->results()->setCurrentRow(0);
     EXPECT_EQ(window->detail()->shown(), indexOf("Liber Abaci"));
+    EXPECT_TRUE(window->detail()->text()->toHtml().contains(
+        QRegularExpression("background-color:#ffe680;\">rabbits</span>")))
+        << "the found word is highlighted";
     window->searchField()->clear();
     QTest::keyClicks(window->searchField(), "no such word anywhere");
     EXPECT_EQ(window->results()->count(), 0);
