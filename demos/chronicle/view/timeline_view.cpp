@@ -54,6 +54,9 @@ void TimelineView::setShown(std::vector<bool> shown) {
     shown_ = std::move(shown);
     shown_.resize(chronicle_.entries.size(), false);
     rowOffset_ = 0;
+    // Until the learner zooms or moves, what the filters leave is fitted into view.
+    if (!moved_)
+        showAll();
     update();
 }
 
@@ -233,13 +236,10 @@ void TimelineView::drawMark(QPainter& painter, const Mark& mark) const {
         diamond.closeSubpath();
         painter.drawPath(diamond);
     }
+    // The chosen entry keeps the same font, so that its name keeps the width laid out for it.
     painter.setPen(chosen ? Qt::black : QColor(30, 30, 30));
-    QFont f = font();
-    f.setBold(chosen);
-    painter.setFont(f);
-    painter.drawText(mark.label.adjusted(0, 0, 40, 0), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(mark.label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
                      QString::fromStdString(entry.name));
-    painter.setFont(font());
 }
 
 void TimelineView::wheelEvent(QWheelEvent* event) {

@@ -198,6 +198,9 @@ TEST_F(ChronicleWindowTest, TheSearchFindsByNameAndByWord) {
     QTest::keyClicks(window->searchField(), "rabbits");
     ASSERT_EQ(window->results()->count(), 1);
     EXPECT_TRUE(window->results()->item(0)->text().endsWith("Liber Abaci"));
+    const auto area = window->timeline()->markArea(indexOf("Liber Abaci"));
+    ASSERT_TRUE(area.has_value());
+    EXPECT_TRUE(QRectF(window->timeline()->rect()).contains(*area)) << "what is found is in view";
     window->results()->setCurrentRow(0);
     EXPECT_EQ(window->detail()->shown(), indexOf("Liber Abaci"));
     EXPECT_TRUE(window->detail()->text()->toHtml().contains(
