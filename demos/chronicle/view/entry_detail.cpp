@@ -1,5 +1,6 @@
 #include "chronicle/view/entry_detail.h"
 
+#include "chronicle/core/contemporaries.h"
 #include "chronicle/view/subject_colours.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/program_start.h"
@@ -74,6 +75,14 @@ QString relatedLines(const Chronicle& chronicle, std::size_t index) {
             works << entryLink(chronicle, i);
     if (!works.isEmpty())
         html += "<p><b>See also:</b> " + works.join(", ") + "</p>";
+    QStringList alive;
+    for (std::size_t other : contemporariesOf(chronicle, index))
+        alive << entryLink(chronicle, other);
+    if (!alive.isEmpty())
+        html += QString("<p><b>%1</b> %2</p>")
+                    .arg(entry.kind == EntryKind::person ? "Lived at the same time:"
+                                                         : "Living at the time:")
+                    .arg(alive.join(", "));
     return html;
 }
 

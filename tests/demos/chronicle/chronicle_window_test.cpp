@@ -214,6 +214,9 @@ TEST_F(ChronicleWindowTest, TheSearchFindsByNameAndByWord) {
 
 TEST_F(ChronicleWindowTest, AnEntrysLessonButtonsStartTheirProgramsWithoutWaiting) {
     clickOnTimeline(indexOf("Euclid of Alexandria"));
+    const QString page = window->detail()->text()->toPlainText();
+    EXPECT_TRUE(page.contains("Lived at the same time:"));
+    EXPECT_TRUE(page.contains("Archimedes of Syracuse"));
     auto* shapes = window->findChild<QPushButton*>("lesson_shapes");
     auto* numbers = window->findChild<QPushButton*>("lesson_numbertheory");
     ASSERT_NE(shapes, nullptr);
