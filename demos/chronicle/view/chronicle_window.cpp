@@ -151,6 +151,8 @@ QWidget* ChronicleWindow::makeTimelineTab() {
             [this] { timeline_->zoomBy(1 / 1.5, timeline_->width() / 2.0); });
     connect(fit, &QPushButton::clicked, timeline_, &TimelineView::showAll);
     connect(timeline_, &TimelineView::entryClicked, this, &ChronicleWindow::selectEntry);
+    connect(timeline_, &TimelineView::eraClicked, this,
+            [this](std::size_t era) { era_->setCurrentIndex(static_cast<int>(era) + 1); });
     connect(detail_, &EntryDetail::entryLinkActivated, this, &ChronicleWindow::selectEntry);
     connect(results_, &QListWidget::currentRowChanged, this, [this](int current) {
         if (QListWidgetItem* item = results_->item(current))

@@ -25,6 +25,7 @@ constexpr double flourishedSpan = 40; // years drawn for a person known only by 
 constexpr double minYearsPerPixel = 0.02;
 constexpr double maxYearsPerPixel = 20;
 constexpr double clickSlack = 4;
+constexpr double eraRowHeight = 16;
 
 QString axisLabel(double year) {
     const long rounded = std::lround(year);
@@ -97,7 +98,7 @@ void TimelineView::centreOn(std::size_t entry) {
     const double middle = (placingYear(e) + endingYear(e)) / 2.0;
     leftYear_ = middle - width() / 2.0 * yearsPerPixel_;
     const auto centre = markCentre(entry);
-    if (centre && (centre->y() < axisHeight || centre->y() > height()))
+    if (centre && (centre->y() < axisHeight || centre->y() > marksBottom() - rowHeight))
         rowOffset_ += centre->y() - height() / 2.0;
     rowOffset_ = std::max(0.0, rowOffset_);
     moved_ = true;
@@ -159,7 +160,28 @@ std::vector<TimelineView::Mark> TimelineView::layoutMarks() const {
     return marks;
 }
 
+double TimelineView::marksBottom() const {
+    return height() - 2 * eraRowHeight;
+}
+
+std::optional<QRectF> TimelineView::eraBand(std::size_t era) const {
+    if (era >= chronicle_.eras.size())
+        return std::nullopt;
+    const Era& e = chronicle_.eras[era];
+    const double top = marksBottom() + static_cast<double>(era % 2) * eraRowHeight;
+    return QRectF(QPointF(xOf(e.from), top), QPointF(xOf(e.to), top + eraRowHeight));
+}
+
+std::optional<std::size_t> TimelineView::eraAt(QPointF point) const {
+    for (std::size_t era = 0; era < chronicle_.eras.size(); ++era)
+        if (eraBand(era)->contains(point))
+            return era;
+    return std::nullopt;
+}
+
 std::optional<std::size_t> TimelineView::entryAt(QPointF point) const {
+    if (point.y() >= marksBottom())
+        return std::nullopt;
     const auto marks = layoutMarks();
     for (auto it = marks.rbegin(); it != marks.rend(); ++it) {
         const QRectF area = it->bar.united(it->label).adjusted(-clickSlack, -clickSlack / 2,
@@ -189,10 +211,11 @@ void TimelineView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), Qt::white);
     painter.save();
-    painter.setClipRect(QRectF(0, axisHeight, width(), height() - axisHeight));
+    painter.setClipRect(QRectF(0, axisHeight, width(), marksBottom() - axisHeight));
     for (const Mark& mark : layoutMarks())
         drawMark(painter, mark);
     painter.restore();
+    drawEras(painter);
     drawAxis(painter);
 }
 
@@ -210,6 +233,19 @@ void TimelineView::drawAxis(QPainter& painter) const {
         painter.drawLine(QPointF(x, axisHeight - 6), QPointF(x, axisHeight));
         painter.drawText(QRectF(x + 3, 2, 120, axisHeight - 8), Qt::AlignLeft | Qt::AlignVCenter,
                          axisLabel(year));
+    }
+}
+
+void TimelineView::drawEras(QPainter& painter) const {
+    painter.fillRect(QRectF(0, marksBottom(), width(), 2 * eraRowHeight), QColor(236, 233, 226));
+    for (std::size_t era = 0; era < chronicle_.eras.size(); ++era) {
+        const QRectF band = *eraBand(era);
+        painter.setPen(QColor(150, 150, 150));
+        painter.setBrush(era % 2 ? QColor(214, 226, 240) : QColor(232, 222, 204));
+        painter.drawRect(band.adjusted(0, 1, 0, -1));
+        painter.setPen(QColor(40, 40, 40));
+        painter.drawText(band.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromStdString(chronicle_.eras[era].title));
     }
 }
 
@@ -283,6 +319,8 @@ void TimelineView::mouseReleaseEvent(QMouseEvent* event) {
     if (const auto entry = entryAt(event->position())) {
         select(entry);
         emit entryClicked(*entry);
+    } else if (const auto era = eraAt(event->position())) {
+        emit eraClicked(*era);
     }
 }
 

@@ -11,8 +11,9 @@ namespace chronicle {
 // The horizontal timeline: persons as bars from birth to death (a short bar for the years
 // they flourished), works and discoveries as diamonds, each with its name, in as many rows as
 // needed so that no two overlap. The mouse wheel zooms about the pointer, dragging pans, and a
-// click on an entry selects it. From the keyboard, + and - zoom, the arrow keys move, Home
-// shows everything. Resting the pointer on an entry names it with its dates.
+// click on an entry selects it. The eras lie along the bottom; a click on one chooses it. From the
+// keyboard, + and - zoom, the arrow keys move, Home shows everything. Resting the pointer on an
+// entry names it with its dates.
 class TimelineView : public QWidget {
     Q_OBJECT
   public:
@@ -42,8 +43,13 @@ class TimelineView : public QWidget {
 
     QSize sizeHint() const override { return {720, 360}; }
 
+    // The era band under the point (the eras run along the bottom, in two rows).
+    std::optional<std::size_t> eraAt(QPointF point) const;
+    std::optional<QRectF> eraBand(std::size_t era) const;
+
   signals:
     void entryClicked(std::size_t entry);
+    void eraClicked(std::size_t era);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -64,6 +70,8 @@ class TimelineView : public QWidget {
     std::vector<Mark> layoutMarks() const;
     void drawAxis(class QPainter& painter) const;
     void drawMark(QPainter& painter, const Mark& mark) const;
+    void drawEras(QPainter& painter) const;
+    double marksBottom() const;
 
     const Chronicle& chronicle_;
     std::vector<bool> shown_;

@@ -56,6 +56,7 @@ class ChronicleWindowTest : public ::testing::Test {
         const auto centre = timeline->markCentre(entry);
         ASSERT_TRUE(centre.has_value());
         ASSERT_TRUE(timeline->rect().contains(centre->toPoint()));
+        ASSERT_FALSE(timeline->eraAt(*centre).has_value()) << "not under the era bands";
         QTest::mouseClick(timeline, Qt::LeftButton, {}, centre->toPoint());
     }
 
@@ -187,6 +188,17 @@ TEST_F(ChronicleWindowTest, ChoosingAnEraShowsOnlyItsEntries) {
     ASSERT_TRUE(first.has_value());
     EXPECT_GE(first->x(), 0);
     EXPECT_LT(first->x(), window->timeline()->width());
+}
+
+TEST_F(ChronicleWindowTest, AClickOnAnEraBandChoosesThatEra) {
+    const auto band = window->timeline()->eraBand(3); // medieval and Renaissance Europe
+    ASSERT_TRUE(band.has_value());
+    const QPointF inside(std::max(band->left(), 0.0) + 3, band->center().y());
+    ASSERT_LT(inside.x(), band->right());
+    QTest::mouseClick(window->timeline(), Qt::LeftButton, {}, inside.toPoint());
+    EXPECT_EQ(window->eraChooser()->currentIndex(), 4);
+    EXPECT_TRUE(window->detail()->text()->toPlainText().contains("Medieval and Renaissance"));
+    EXPECT_FALSE(window->timeline()->selected().has_value());
 }
 
 TEST_F(ChronicleWindowTest, TheSearchFindsByNameAndByWord) {
