@@ -367,6 +367,13 @@ bool TimelineView::event(QEvent* event) {
         QToolTip::showText(help->globalPos(),
                            QString::fromStdString(e.name + "\n" + datesText(e) + ", " + e.place),
                            this);
+    } else if (const auto era = eraAt(help->pos())) {
+        const Era& e = chronicle_.eras[*era];
+        QToolTip::showText(help->globalPos(),
+                           QString::fromStdString(e.title + "\n" + yearText({e.from, false}) +
+                                                  " to " + yearText({e.to, false})) +
+                               tr("\nClick to show this era"),
+                           this);
     } else {
         QToolTip::showText(help->globalPos(),
                            tr("Wheel: zoom. Drag: travel through the centuries. Click an entry "
