@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -69,6 +70,11 @@ void QuizPane::buildWidgets() {
         button->setObjectName(QString("choice%1").arg(i));
         button->setMinimumHeight(36);
         connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
+        // Keys 1 to 4 choose as well, wherever the focus is in the quiz.
+        auto* key = new QShortcut(QKeySequence(Qt::Key_1 + i), this);
+        key->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(key, &QShortcut::activated, this, [this, i] { choose(i); });
+        button->setToolTip(tr("Key %1").arg(i + 1));
         grid->addWidget(button, i / 2, i % 2);
         choiceButtons_.push_back(button);
     }

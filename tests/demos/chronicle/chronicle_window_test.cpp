@@ -321,6 +321,19 @@ TEST_F(ChronicleWindowTest, TheQuizCanAskOnlyAboutWhatTheTimelineShows) {
     EXPECT_GT(eras.size(), 3u) << "without the tick every era is asked about";
 }
 
+TEST_F(ChronicleWindowTest, TheNumberKeysChooseInTheQuiz) {
+    auto* tabs = window->findChild<QTabWidget*>("chronicleTabs");
+    tabs->setCurrentIndex(1);
+    QuizPane* quiz = window->quiz();
+    quiz->setSeed(3);
+    const std::size_t right = quiz->question().rightChoice;
+    quiz->findChild<QPushButton*>("quizNext")->setFocus();
+    QTest::keyClick(quiz->findChild<QPushButton*>("quizNext"),
+                    static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(right)));
+    EXPECT_EQ(quiz->score().attempted(), 1);
+    EXPECT_EQ(quiz->score().correct(), 1);
+}
+
 TEST_F(ChronicleWindowTest, TheQuizKindChooserAsksThatKind) {
     auto* kinds = window->quiz()->findChild<QComboBox*>("quizKind");
     kinds->setCurrentIndex(3);
