@@ -48,8 +48,9 @@ TEST_P(OneSided, SeriesAndTableFindTheHandWorkedLimit) {
     }
     if (*c.exact) {
         ASSERT_TRUE(report.exact.found) << report.exact.note;
-        if (std::string(c.exact) != "-") // "-": found, and infinite
+        if (std::string(c.exact) != "-") { // "-": found, and infinite
             EXPECT_EQ(report.exact.found->exactText, c.exact);
+        }
         EXPECT_TRUE(report.agree);
     } else {
         EXPECT_FALSE(report.exact.found);
