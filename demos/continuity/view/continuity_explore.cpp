@@ -4,6 +4,7 @@
 #include "continuity/core/limit_point.h"
 
 #include "graphs/core/function_algebra.h"
+#include "graphs/core/function_curve.h"
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
@@ -226,6 +227,12 @@ void ContinuityExplore::refresh() {
     const auto a = parsePoint(pointField_->text().trimmed().toStdString());
     if (!a.ok())
         return showError(tr("a: %1").arg(QString::fromStdString(a.error().message)));
+    const double centre = pointValue(a.value());
+    if (graphs::sampleCurve(f.value(), centre - 4, centre + 4, 400, 10).empty())
+        return showError(tr("f(x) = %1 is not defined anywhere on %2 ≤ x ≤ %3: there "
+                            "are no values to approach a with.")
+                             .arg(functionField_->text().trimmed(), number(centre - 4),
+                                  number(centre + 4)));
     error_->hide();
     point_ = a.value();
     study_ = studyPoint(f.value(), a.value());
@@ -234,8 +241,8 @@ void ContinuityExplore::refresh() {
     figure_.leftLimit = finiteValue(study_->left.best());
     figure_.rightLimit = finiteValue(study_->right.best());
     figure_.value = study_->value;
-    const double centre = figure_.leftLimit.value_or(figure_.value.value_or(0));
-    canvas_->setWorldRect(QRectF(figure_.a - 4, centre - 4, 8, 8));
+    const double height = figure_.leftLimit.value_or(figure_.value.value_or(0));
+    canvas_->setWorldRect(QRectF(figure_.a - 4, height - 4, 8, 8));
     fillTables(f.value(), a.value());
     showFacts(f.value());
     playDelta();

@@ -69,10 +69,13 @@ TEST_F(ContinuityWindow, BadInputIsExplainedAndMended) {
     EXPECT_EQ(find<QTableWidget>("leftTable")->rowCount(), 0);
     type("functionField", std::string(260, 'x').c_str());
     EXPECT_TRUE(error->isVisible());
-    type("functionField", "sqrt(-1 - x^2)");
+    type("functionField", "sqrt(-1 - x^2)"); // undefined at every point of the window
+    EXPECT_TRUE(error->isVisible());
+    EXPECT_TRUE(error->text().contains("not defined anywhere")) << error->text().toStdString();
+    type("functionField", "sqrt(x)");
     EXPECT_TRUE(error->isHidden());
     EXPECT_EQ(find<QTableWidget>("leftTable")->item(0, 1)->text(), "undefined");
-    EXPECT_TRUE(facts().contains("not defined")) << facts().toStdString();
+    EXPECT_TRUE(facts().contains("not defined on this side")) << facts().toStdString();
     type("pointField", "sqrt(-4)");
     EXPECT_TRUE(error->isVisible());
     EXPECT_TRUE(error->text().contains("a:"));
