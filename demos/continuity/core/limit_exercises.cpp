@@ -127,15 +127,15 @@ Exercise cancellationExercise(kit::Seed seed) {
     const std::string denominator = quadraticHtml(-(a + c), a * c);
     mpq_class canonical(a - b, a - c);
     canonical.canonicalize();
-    std::string prompt = "Find lim<sub>x&rarr;" + html(a) + "</sub> (" + numerator + ") / (" +
-                         denominator + ").";
-    return make("limit-cancel", prompt, "a number, e.g. 3/4",
-                canonical.get_str(),
+    std::string prompt =
+        "Find lim<sub>x&rarr;" + html(a) + "</sub> (" + numerator + ") / (" + denominator + ").";
+    return make("limit-cancel", prompt, "a number, e.g. 3/4", canonical.get_str(),
                 [canonical](std::string_view typed) {
                     return checkLimitAnswer(typed, LimitAnswer::Number, canonical);
                 },
-                {"At x = " + html(a) + " both numerator and denominator are 0: the form 0/0 "
-                 "says nothing yet, so simplify first.",
+                {"At x = " + html(a) +
+                     " both numerator and denominator are 0: the form 0/0 "
+                     "says nothing yet, so simplify first.",
                  "Both have the factor (" + factorHtml(a) + "): " + numerator + " = (" +
                      factorHtml(a) + ")(" + factorHtml(b) + ") and " + denominator + " = (" +
                      factorHtml(a) + ")(" + factorHtml(c) + ").",
@@ -177,19 +177,18 @@ Exercise infinityExercise(kit::Seed seed) {
                  "&infin;.";
     }
     const std::string direction = towardsMinus ? "&minus;&infin;" : "&infin;";
-    std::string prompt = "Find lim<sub>x&rarr;" + direction + "</sub> (" + top + ") / (" + bottom +
-                         ").";
+    std::string prompt =
+        "Find lim<sub>x&rarr;" + direction + "</sub> (" + top + ") / (" + bottom + ").";
     const std::string power = "x<sup>" + std::to_string(std::max(m, n)) + "</sup>";
-    return make("limit-infinity", prompt, "a number, or infinity / -infinity", expected,
-                [kind, value](std::string_view typed) {
-                    return checkLimitAnswer(typed, kind, value);
-                },
-                {"Divide numerator and denominator by the highest power in the denominator, " +
-                     std::string(n == 1 ? "x" : "x<sup>2</sup>") +
-                     ": every term with x in a denominator tends to 0.",
-                 "So only the leading terms count: " + monomialPlusHtml(p, m, 0) + " over " +
-                     monomialPlusHtml(s, n, 0) + " (the highest power overall is " + power + ").",
-                 reason});
+    return make(
+        "limit-infinity", prompt, "a number, or infinity / -infinity", expected,
+        [kind, value](std::string_view typed) { return checkLimitAnswer(typed, kind, value); },
+        {"Divide numerator and denominator by the highest power in the denominator, " +
+             std::string(n == 1 ? "x" : "x<sup>2</sup>") +
+             ": every term with x in a denominator tends to 0.",
+         "So only the leading terms count: " + monomialPlusHtml(p, m, 0) + " over " +
+             monomialPlusHtml(s, n, 0) + " (the highest power overall is " + power + ").",
+         reason});
 }
 
 Exercise oneSidedExercise(kit::Seed seed) {
@@ -200,20 +199,20 @@ Exercise oneSidedExercise(kit::Seed seed) {
     const long answer = fromLeft ? c - k : c + k;
     const std::string size = std::labs(k) == 1 ? "" : std::to_string(std::labs(k));
     const std::string jump = size + "|" + factorHtml(a) + "|/(" + factorHtml(a) + ")";
-    const std::string f = c == 0 ? (k < 0 ? "&minus;" : "") + jump
-                                 : html(c) + (k < 0 ? " &minus; " : " + ") + jump;
+    const std::string f =
+        c == 0 ? (k < 0 ? "&minus;" : "") + jump : html(c) + (k < 0 ? " &minus; " : " + ") + jump;
     std::string prompt = "f(x) = " + f + ". Find lim<sub>x&rarr;" + html(a) +
                          (fromLeft ? "<sup>&minus;</sup>" : "<sup>+</sup>") + "</sub> f(x).";
-    return make("one-sided", prompt, "an integer", std::to_string(answer),
-                kit::expectInteger(answer),
-                {std::string("For x ") + (fromLeft ? "&lt; " : "&gt; ") + html(a) + " the number " +
-                     factorHtml(a) + " is " + (fromLeft ? "negative" : "positive") + ", so |" +
-                     factorHtml(a) + "| = " + (fromLeft ? "&minus;(" + factorHtml(a) + ")" :
-                                                          factorHtml(a)) + ".",
-                 std::string("Then |") + factorHtml(a) + "|/(" + factorHtml(a) + ") = " +
-                     (fromLeft ? "&minus;1" : "1") + " on that whole side: f is constant there.",
-                 "f(x) = " + html(c) + signedHtml(fromLeft ? -k : k) + " = " + html(answer) +
-                     " for every such x, so the one-sided limit is " + html(answer) + "."});
+    return make(
+        "one-sided", prompt, "an integer", std::to_string(answer), kit::expectInteger(answer),
+        {std::string("For x ") + (fromLeft ? "&lt; " : "&gt; ") + html(a) + " the number " +
+             factorHtml(a) + " is " + (fromLeft ? "negative" : "positive") + ", so |" +
+             factorHtml(a) +
+             "| = " + (fromLeft ? "&minus;(" + factorHtml(a) + ")" : factorHtml(a)) + ".",
+         std::string("Then |") + factorHtml(a) + "|/(" + factorHtml(a) +
+             ") = " + (fromLeft ? "&minus;1" : "1") + " on that whole side: f is constant there.",
+         "f(x) = " + html(c) + signedHtml(fromLeft ? -k : k) + " = " + html(answer) +
+             " for every such x, so the one-sided limit is " + html(answer) + "."});
 }
 
 Exercise discontinuityExercise(kit::Seed seed) {
@@ -230,8 +229,9 @@ Exercise discontinuityExercise(kit::Seed seed) {
                      ") is not defined: f is discontinuous there.",
                  "The numerator factors as (" + factorHtml(a) + ")(x + " + html(b) +
                      "); for x &ne; " + html(a) + " f(x) = x + " + html(b) + ".",
-                 "Both one-sided limits are " + html(a + b) + ": the limit exists, only the "
-                 "value is missing. The discontinuity is removable."};
+                 "Both one-sided limits are " + html(a + b) +
+                     ": the limit exists, only the "
+                     "value is missing. The discontinuity is removable."};
     } else if (which == 1) {
         f = "x + " + html(b) + "|" + factorHtml(a) + "|/(" + factorHtml(a) + ")";
         answer = "jump";
@@ -239,22 +239,23 @@ Exercise discontinuityExercise(kit::Seed seed) {
                      html(a) + " and 1 to the right.",
                  "So the limit from the left is " + html(a - b) + " and from the right " +
                      html(a + b) + ".",
-                 "Both are finite but different: a jump discontinuity (of height " +
-                     html(2 * b) + ")."};
+                 "Both are finite but different: a jump discontinuity (of height " + html(2 * b) +
+                     ")."};
     } else {
         f = "(x + " + html(b) + ")/(" + factorHtml(a) + ")<sup>2</sup>";
         answer = "infinite";
-        steps = {"At x = " + html(a) + " the denominator is 0 but the numerator is " +
-                     html(a + b) + ", not 0.",
+        steps = {"At x = " + html(a) + " the denominator is 0 but the numerator is " + html(a + b) +
+                     ", not 0.",
                  "A nonzero number divided by a square tending to 0 (and positive) grows without "
                  "bound.",
                  "The one-sided limits are infinite: an infinite discontinuity, with the "
-                 "vertical asymptote x = " + html(a) + "."};
+                 "vertical asymptote x = " +
+                     html(a) + "."};
     }
     if (which == 2 && a + b == 0)
         return discontinuityExercise(seed + 0x9e3779b97f4a7c15ULL);
-    std::string prompt = "f(x) = " + f + ". What kind of discontinuity does f have at x = " +
-                         html(a) + "?";
+    std::string prompt =
+        "f(x) = " + f + ". What kind of discontinuity does f have at x = " + html(a) + "?";
     return make("discontinuity-kind", prompt, "removable, jump or infinite", answer,
                 kit::expectChoice({answer, answer + " discontinuity"}), steps);
 }
@@ -272,8 +273,8 @@ Exercise epsilonDeltaExercise(kit::Seed seed) {
                          "| &lt; &delta; guarantees |f(x) &minus; L| &lt; &epsilon;?";
     return make("epsilon-delta", prompt, "a fraction a/b", delta.get_str(),
                 kit::expectRational(delta, kit::FractionForm::AnyEquivalent),
-                {"|f(x) &minus; L| = |" + line + " &minus; (" + html(m * a + b) + ")| = " +
-                     html(std::labs(m)) + "|" + factorHtml(a) + "|.",
+                {"|f(x) &minus; L| = |" + line + " &minus; (" + html(m * a + b) +
+                     ")| = " + html(std::labs(m)) + "|" + factorHtml(a) + "|.",
                  "So |f(x) &minus; L| &lt; " + html(epsilon) + " exactly when |" + factorHtml(a) +
                      "| &lt; " + html(epsilon) + "/" + html(std::labs(m)) + ".",
                  "The largest &delta; is " + html(delta) +

@@ -12,8 +12,7 @@ kit::Parsed<kit::Expression> parsePoint(std::string_view text) {
     if (!value)
         return kit::ParseError{"the point is not a real number", 0};
     if (std::abs(*value) > 1e6)
-        return kit::ParseError{"the point is too far out: keep it between -1000000 and 1000000",
-                               0};
+        return kit::ParseError{"the point is too far out: keep it between -1000000 and 1000000", 0};
     return parsed;
 }
 

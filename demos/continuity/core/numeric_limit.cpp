@@ -70,7 +70,8 @@ Limit limitFromTable(const std::vector<TableRow>& table) {
     }
     if (const auto value = settlesAt(tail)) {
         limit.kind = Limit::Kind::Finite;
-        limit.value = *value;
+        // What is left of a limit 0 after extrapolation is rounding (sin(x)/x at infinity).
+        limit.value = std::abs(*value) < 1e-9 ? 0.0 : *value;
         return limit;
     }
     const auto [low, high] = std::minmax_element(tail.begin(), tail.end());

@@ -93,10 +93,10 @@ std::optional<double> preciseValue(const kit::Expression& f, const GiNaC::ex& x)
         // x goes in as a 40-digit float: exact, it would turn powers such as (1 + 1/x)^x at
         // x = 10^12 into numbers with billions of digits.
         const GiNaC::ex& formula = kit::ginacExpression(f);
-        const GiNaC::ex y = kit::ginacSymbols(f).empty()
-                                ? GiNaC::evalf(formula)
-                                : evaluateGuarded(formula, kit::ginacSymbols(f)[0],
-                                                  GiNaC::evalf(x));
+        const GiNaC::ex y =
+            kit::ginacSymbols(f).empty()
+                ? GiNaC::evalf(formula)
+                : evaluateGuarded(formula, kit::ginacSymbols(f)[0], GiNaC::evalf(x));
         if (!GiNaC::is_a<GiNaC::numeric>(y) || !GiNaC::ex_to<GiNaC::numeric>(y).is_real())
             return std::nullopt;
         const GiNaC::numeric& number = GiNaC::ex_to<GiNaC::numeric>(y);

@@ -101,12 +101,15 @@ SeriesOutcome expandAtZero(const GiNaC::ex& g, const GiNaC::possymbol& t) {
                 return outcome;
             }
             if (undecidable) {
-                outcome.note = "the expansion has terms that are no power of t: " +
-                               printed(expansion);
+                outcome.note =
+                    "the expansion has terms that are no power of t: " + printed(expansion);
                 return outcome;
             }
         } catch (const std::exception& error) {
-            outcome.note = std::string("no power series there (") + error.what() + ")";
+            const std::string reason = error.what();
+            outcome.note = reason.find("Puiseux") != std::string::npos
+                               ? "the expansion needs fractional powers of t"
+                               : "f has no power series expansion there";
             return outcome;
         }
     }
@@ -128,7 +131,7 @@ SeriesOutcome seriesLimit(const kit::Expression& f, const kit::Expression& a, Si
         const int sign = side == Side::Left ? -1 : 1;
         return expandAtZero(substituted(f, kit::ginacExpression(a) + sign * t), t);
     } catch (const std::exception& error) {
-        return {std::nullopt, "", std::string("no expansion (") + error.what() + ")"};
+        return {std::nullopt, "", "f has no power series expansion there"};
     }
 }
 
@@ -138,7 +141,7 @@ SeriesOutcome seriesLimitAtInfinity(const kit::Expression& f, Infinity direction
         const int sign = direction == Infinity::Minus ? -1 : 1;
         return expandAtZero(substituted(f, sign / t), t);
     } catch (const std::exception& error) {
-        return {std::nullopt, "", std::string("no expansion (") + error.what() + ")"};
+        return {std::nullopt, "", "f has no power series expansion there"};
     }
 }
 

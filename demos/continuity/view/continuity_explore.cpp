@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace continuity {
@@ -62,10 +63,11 @@ std::optional<double> finiteValue(const Limit& limit) {
     return std::nullopt;
 }
 
-QString reportHtml(const QString& title, const LimitReport& report) {
+QString reportHtml(const QString& title, const QString& variable, const LimitReport& report) {
     QString html = "<p><b>" + title + " = " + text(limitText(report.best())) + "</b><br>";
     if (report.exact.found) {
-        html += QObject::tr("exact, from the series: %1<br>").arg(text(report.exact.expansion));
+        html += QObject::tr("exact, from the series in %1: %2<br>")
+                    .arg(variable, text(report.exact.expansion));
         html += QObject::tr("numeric, from the table: %1 &mdash; %2")
                     .arg(text(limitText(report.numeric)),
                          report.agree ? QObject::tr("the two agree")
@@ -95,8 +97,7 @@ void fill(QTableWidget* table, const std::vector<TableRow>& rows) {
         table->setItem(k, 0, new QTableWidgetItem(number(row.x)));
         QString value = QObject::tr("undefined");
         if (row.y)
-            value = std::isinf(*row.y) ? (*row.y > 0 ? "> 10³⁰⁰" : "< −10³⁰⁰")
-                                       : number(*row.y);
+            value = std::isinf(*row.y) ? (*row.y > 0 ? "> 10³⁰⁰" : "< −10³⁰⁰") : number(*row.y);
         table->setItem(k, 1, new QTableWidgetItem(value));
     }
 }
@@ -229,10 +230,10 @@ void ContinuityExplore::refresh() {
         return showError(tr("a: %1").arg(QString::fromStdString(a.error().message)));
     const double centre = pointValue(a.value());
     if (graphs::sampleCurve(f.value(), centre - 4, centre + 4, 400, 10).empty())
-        return showError(tr("f(x) = %1 is not defined anywhere on %2 ≤ x ≤ %3: there "
-                            "are no values to approach a with.")
-                             .arg(functionField_->text().trimmed(), number(centre - 4),
-                                  number(centre + 4)));
+        return showError(
+            tr("f(x) = %1 is not defined anywhere on %2 ≤ x ≤ %3: there "
+               "are no values to approach a with.")
+                .arg(functionField_->text().trimmed(), number(centre - 4), number(centre + 4)));
     error_->hide();
     point_ = a.value();
     study_ = studyPoint(f.value(), a.value());
@@ -254,18 +255,20 @@ void ContinuityExplore::fillTables(const kit::Expression& f, const kit::Expressi
 }
 
 void ContinuityExplore::showFacts(const kit::Expression& f) {
-    QString html = "<p><b>" + tr("At a = %1: %2").arg(number(figure_.a),
-                                                     text(pointKindName(study_->kind))) +
+    QString html = "<p><b>" +
+                   tr("At a = %1: %2").arg(number(figure_.a), text(pointKindName(study_->kind))) +
                    "</b><br>" + text(study_->explanation) + "</p>";
-    html += "<p>" +
-            (study_->value ? tr("f(a) = %1").arg(number(*study_->value))
-                           : tr("f(a) is not defined")) +
-            "</p>";
-    html += reportHtml(tr("lim<sub>x\u2192a\u207b</sub> f(x)"), study_->left);
-    html += reportHtml(tr("lim<sub>x\u2192a\u207a</sub> f(x)"), study_->right);
-    html += reportHtml(tr("lim<sub>x\u2192+\u221e</sub> f(x)"),
+    html +=
+        "<p>" +
+        (study_->value ? tr("f(a) = %1").arg(number(*study_->value)) : tr("f(a) is not defined")) +
+        "</p>";
+    html +=
+        reportHtml(tr("lim<sub>x\u2192a\u207b</sub> f(x)"), tr("t = a \u2212 x > 0"), study_->left);
+    html += reportHtml(tr("lim<sub>x\u2192a\u207a</sub> f(x)"), tr("t = x \u2212 a > 0"),
+                       study_->right);
+    html += reportHtml(tr("lim<sub>x\u2192+\u221e</sub> f(x)"), tr("t = 1/x > 0"),
                        studyLimitAtInfinity(f, Infinity::Plus));
-    html += reportHtml(tr("lim<sub>x\u2192\u2212\u221e</sub> f(x)"),
+    html += reportHtml(tr("lim<sub>x\u2192\u2212\u221e</sub> f(x)"), tr("t = \u22121/x > 0"),
                        studyLimitAtInfinity(f, Infinity::Minus));
     facts_->setHtml(html);
 }

@@ -17,18 +17,20 @@ void drawBands(QPainter& painter, const kit::CanvasTransform& t, const LimitFigu
     epsilonColour.setAlpha(45);
     QColor deltaColour = kit::accentColour();
     deltaColour.setAlpha(45);
-    painter.fillRect(t.toPixels(QRectF(world.left(), figure.limit - figure.epsilon,
-                                       world.width(), 2 * figure.epsilon)),
+    painter.fillRect(t.toPixels(QRectF(world.left(), figure.limit - figure.epsilon, world.width(),
+                                       2 * figure.epsilon)),
                      epsilonColour);
-    painter.fillRect(t.toPixels(QRectF(figure.a - figure.delta, world.top(), 2 * figure.delta,
-                                       world.height())),
-                     deltaColour);
+    painter.fillRect(
+        t.toPixels(QRectF(figure.a - figure.delta, world.top(), 2 * figure.delta, world.height())),
+        deltaColour);
     painter.setPen(QPen(kit::rightColour(), 1, Qt::DashLine));
     for (double y : {figure.limit - figure.epsilon, figure.limit + figure.epsilon})
-        painter.drawLine(t.toPixels(QPointF(world.left(), y)), t.toPixels(QPointF(world.right(), y)));
+        painter.drawLine(t.toPixels(QPointF(world.left(), y)),
+                         t.toPixels(QPointF(world.right(), y)));
     painter.setPen(QPen(kit::accentColour(), 1, Qt::DashLine));
     for (double x : {figure.a - figure.delta, figure.a + figure.delta})
-        painter.drawLine(t.toPixels(QPointF(x, world.top())), t.toPixels(QPointF(x, world.bottom())));
+        painter.drawLine(t.toPixels(QPointF(x, world.top())),
+                         t.toPixels(QPointF(x, world.bottom())));
 }
 
 void drawCounterexample(QPainter& painter, const kit::CanvasTransform& t,

@@ -21,30 +21,41 @@ struct OuterRule {
 
 const std::map<std::string, OuterRule>& functionRules() {
     static const std::map<std::string, OuterRule> rules = {
-        {"exp", {"exponential rule", "(e<sup>u</sup>)&prime; = e<sup>u</sup>",
-                 [](const ex& u) -> ex { return GiNaC::exp(u); }}},
+        {"exp",
+         {"exponential rule", "(e<sup>u</sup>)&prime; = e<sup>u</sup>",
+          [](const ex& u) -> ex { return GiNaC::exp(u); }}},
         {"log", {"logarithm rule", "(ln u)&prime; = 1/u", [](const ex& u) -> ex { return 1 / u; }}},
-        {"sin", {"trigonometric rule", "(sin u)&prime; = cos u",
-                 [](const ex& u) -> ex { return GiNaC::cos(u); }}},
-        {"cos", {"trigonometric rule", "(cos u)&prime; = &minus;sin u",
-                 [](const ex& u) -> ex { return -GiNaC::sin(u); }}},
-        {"tan", {"trigonometric rule", "(tan u)&prime; = 1/cos<sup>2</sup> u",
-                 [](const ex& u) -> ex { return 1 / GiNaC::pow(GiNaC::cos(u), 2); }}},
-        {"asin", {"inverse trigonometric rule", "(arcsin u)&prime; = 1/&radic;(1 &minus; u<sup>2</sup>)",
-                  [](const ex& u) -> ex { return 1 / GiNaC::sqrt(1 - GiNaC::pow(u, 2)); }}},
-        {"acos", {"inverse trigonometric rule",
-                  "(arccos u)&prime; = &minus;1/&radic;(1 &minus; u<sup>2</sup>)",
-                  [](const ex& u) -> ex { return -1 / GiNaC::sqrt(1 - GiNaC::pow(u, 2)); }}},
-        {"atan", {"inverse trigonometric rule", "(arctan u)&prime; = 1/(1 + u<sup>2</sup>)",
-                  [](const ex& u) -> ex { return 1 / (1 + GiNaC::pow(u, 2)); }}},
-        {"sinh", {"hyperbolic rule", "(sinh u)&prime; = cosh u",
-                  [](const ex& u) -> ex { return GiNaC::cosh(u); }}},
-        {"cosh", {"hyperbolic rule", "(cosh u)&prime; = sinh u",
-                  [](const ex& u) -> ex { return GiNaC::sinh(u); }}},
-        {"tanh", {"hyperbolic rule", "(tanh u)&prime; = 1 &minus; tanh<sup>2</sup> u",
-                  [](const ex& u) -> ex { return 1 - GiNaC::pow(GiNaC::tanh(u), 2); }}},
-        {"abs", {"absolute value rule", "(|u|)&prime; = |u|/u (u &ne; 0)",
-                 [](const ex& u) -> ex { return GiNaC::abs(u) / u; }}},
+        {"sin",
+         {"trigonometric rule", "(sin u)&prime; = cos u",
+          [](const ex& u) -> ex { return GiNaC::cos(u); }}},
+        {"cos",
+         {"trigonometric rule", "(cos u)&prime; = &minus;sin u",
+          [](const ex& u) -> ex { return -GiNaC::sin(u); }}},
+        {"tan",
+         {"trigonometric rule", "(tan u)&prime; = 1/cos<sup>2</sup> u",
+          [](const ex& u) -> ex { return 1 / GiNaC::pow(GiNaC::cos(u), 2); }}},
+        {"asin",
+         {"inverse trigonometric rule", "(arcsin u)&prime; = 1/&radic;(1 &minus; u<sup>2</sup>)",
+          [](const ex& u) -> ex { return 1 / GiNaC::sqrt(1 - GiNaC::pow(u, 2)); }}},
+        {"acos",
+         {"inverse trigonometric rule",
+          "(arccos u)&prime; = &minus;1/&radic;(1 &minus; u<sup>2</sup>)",
+          [](const ex& u) -> ex { return -1 / GiNaC::sqrt(1 - GiNaC::pow(u, 2)); }}},
+        {"atan",
+         {"inverse trigonometric rule", "(arctan u)&prime; = 1/(1 + u<sup>2</sup>)",
+          [](const ex& u) -> ex { return 1 / (1 + GiNaC::pow(u, 2)); }}},
+        {"sinh",
+         {"hyperbolic rule", "(sinh u)&prime; = cosh u",
+          [](const ex& u) -> ex { return GiNaC::cosh(u); }}},
+        {"cosh",
+         {"hyperbolic rule", "(cosh u)&prime; = sinh u",
+          [](const ex& u) -> ex { return GiNaC::sinh(u); }}},
+        {"tanh",
+         {"hyperbolic rule", "(tanh u)&prime; = 1 &minus; tanh<sup>2</sup> u",
+          [](const ex& u) -> ex { return 1 - GiNaC::pow(GiNaC::tanh(u), 2); }}},
+        {"abs",
+         {"absolute value rule", "(|u|)&prime; = |u|/u (u &ne; 0)",
+          [](const ex& u) -> ex { return GiNaC::abs(u) / u; }}},
     };
     return rules;
 }
@@ -201,8 +212,8 @@ class Differentiator {
         fill(at, "logarithm rule",
              "u<sup>v</sup> = e<sup>v&middot;ln u</sup>, so (u<sup>v</sup>)&prime; = "
              "u<sup>v</sup>&middot;(v&prime;&middot;ln u + v&middot;u&prime;/u)",
-             "u = " + html(base) + ", v = " + html(exponent) + ": d/dx[" + html(e) + "] = " +
-                 html(d));
+             "u = " + html(base) + ", v = " + html(exponent) + ": d/dx[" + html(e) +
+                 "] = " + html(d));
         return d;
     }
 
@@ -226,8 +237,7 @@ class Differentiator {
         const ex d = outer * du;
         fill(at, "chain rule", "(g(u))&prime; = g&prime;(u)&middot;u&prime;",
              std::string("outside ") + rule.rule + " (" + rule.statement + "), inside u = " +
-                 html(u) + " with u&prime; = " + html(du) + ": d/dx[" + html(e) + "] = " +
-                 html(d));
+                 html(u) + " with u&prime; = " + html(du) + ": d/dx[" + html(e) + "] = " + html(d));
         // The outer function's own rule counts as used too.
         if (at != SIZE_MAX)
             steps.insert(steps.begin() + static_cast<long>(at) + 1,

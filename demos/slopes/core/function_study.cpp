@@ -60,7 +60,8 @@ void zerosInPiece(const kit::Expression& g, const graphs::CurvePiece& piece,
             zeros.push_back(x);
             continue;
         }
-        if (k + 1 < piece.size() && piece[k + 1].second != 0 && (y > 0) != (piece[k + 1].second > 0))
+        if (k + 1 < piece.size() && piece[k + 1].second != 0 &&
+            (y > 0) != (piece[k + 1].second > 0))
             zeros.push_back(bisect(g, x, piece[k + 1].first));
         if (k > 0 && k + 1 < piece.size()) {
             const double before = piece[k - 1].second, after = piece[k + 1].second;
@@ -152,8 +153,8 @@ std::vector<SignStretch> signStretches(const kit::Expression& g, double left, do
 namespace {
 
 // The sign of the stretch ending at x and of the one starting there (nullopt where none).
-std::pair<std::optional<bool>, std::optional<bool>> signsAround(
-    const std::vector<SignStretch>& stretches, double x, double tolerance) {
+std::pair<std::optional<bool>, std::optional<bool>>
+signsAround(const std::vector<SignStretch>& stretches, double x, double tolerance) {
     std::optional<bool> before, after;
     for (const auto& s : stretches) {
         if (s.from < x - tolerance && s.to >= x - tolerance && s.to <= x + tolerance)

@@ -105,10 +105,10 @@ Exercise derivativeExercise(kit::Seed seed) {
     Random random(seed);
     const kit::Expression f = function(practiceFunction(random));
     const StepwiseDerivative d = differentiateWithSteps(f);
-    return make("derivative", "Differentiate f(x) = " + graphs::formulaHtml(f) + ".",
-                "a function of x, e.g. 2x*cos(x) + 1", graphs::formulaTyped(d.tidy),
-                [f](std::string_view typed) { return checkDerivative(typed, f); },
-                ruleSteps(d));
+    return make(
+        "derivative", "Differentiate f(x) = " + graphs::formulaHtml(f) + ".",
+        "a function of x, e.g. 2x*cos(x) + 1", graphs::formulaTyped(d.tidy),
+        [f](std::string_view typed) { return checkDerivative(typed, f); }, ruleSteps(d));
 }
 
 Exercise tangentSlopeExercise(kit::Seed seed) {
@@ -119,7 +119,8 @@ Exercise tangentSlopeExercise(kit::Seed seed) {
     const std::string df = n(3 * p) + "x^2 + " + n(2 * q) + "x + " + n(r);
     const long slope = 3 * p * a * a + 2 * q * a + r;
     return make("tangent-slope",
-                "What is the slope of the tangent to y = " + formula(f) + " at x = " + html(a) + "?",
+                "What is the slope of the tangent to y = " + formula(f) + " at x = " + html(a) +
+                    "?",
                 "an integer", std::to_string(slope), kit::expectInteger(slope),
                 {"The slope of the tangent is the derivative at that point.",
                  "Power rule term by term: f&prime;(x) = " + formula(df) + ".",
@@ -137,17 +138,16 @@ Exercise tangentLineExercise(kit::Seed seed) {
     graphs::Line line;
     line.slope = slope;
     line.intercept = value - slope * a;
-    return make("tangent-line",
-                "Write the equation of the tangent to y = " + formula(f) + " at x = " + html(a) +
-                    ".",
-                "y = mx + b", graphs::equationTyped(line),
-                [line](std::string_view typed) { return graphs::checkLineEquation(typed, line); },
-                {"The point of contact: f(" + html(a) + ") = " + html(value) + ".",
-                 "The slope: f&prime;(x) = " + formula(n(3 * p) + "x^2 + " + n(2 * q) + "x + " +
-                                                       n(r)) +
-                     ", so m = f&prime;(" + html(a) + ") = " + html(slope) + ".",
-                 "Point-slope form: y = " + html(slope) + "(x &minus; (" + html(a) + ")) + (" +
-                     html(value) + "), that is " + graphs::equationHtml(line) + "."});
+    return make(
+        "tangent-line",
+        "Write the equation of the tangent to y = " + formula(f) + " at x = " + html(a) + ".",
+        "y = mx + b", graphs::equationTyped(line),
+        [line](std::string_view typed) { return graphs::checkLineEquation(typed, line); },
+        {"The point of contact: f(" + html(a) + ") = " + html(value) + ".",
+         "The slope: f&prime;(x) = " + formula(n(3 * p) + "x^2 + " + n(2 * q) + "x + " + n(r)) +
+             ", so m = f&prime;(" + html(a) + ") = " + html(slope) + ".",
+         "Point-slope form: y = " + html(slope) + "(x &minus; (" + html(a) + ")) + (" +
+             html(value) + "), that is " + graphs::equationHtml(line) + "."});
 }
 
 Exercise criticalPointsExercise(kit::Seed seed) {
@@ -161,20 +161,19 @@ Exercise criticalPointsExercise(kit::Seed seed) {
     const std::string f = cubicTyped(scale, q, r, c);
     const char* first = scale > 0 ? "maximum" : "minimum";
     const char* second = scale > 0 ? "minimum" : "maximum";
-    return make("critical-points",
-                "Find the critical points of f(x) = " + formula(f) + " (the x where f&prime;(x) = 0).",
-                "the x values, e.g. -1, 3", std::to_string(r1) + ", " + std::to_string(r2),
-                kit::expectIntegerList({r1, r2}, false),
-                {"f&prime;(x) = " + formula(n(3 * scale) + "x^2 + " + n(2 * q) + "x + " + n(r)) +
-                     ".",
-                 "Take out " + html(3 * scale) + ": f&prime;(x) = " + html(3 * scale) + "(" +
-                     formula("x^2 + " + n(-(r1 + r2)) + "x + " + n(r1 * r2)) + ") = " +
-                     html(3 * scale) + "(" + formula("x - " + n(r1)) + ")(" +
-                     formula("x - " + n(r2)) + ").",
-                 "f&prime;(x) = 0 at x = " + html(r1) + " and x = " + html(r2) + ". f&prime; " +
-                     (scale > 0 ? "changes from + to &minus;" : "changes from &minus; to +") +
-                     " at " + html(r1) + " (a local " + first + ") and back at " + html(r2) +
-                     " (a local " + second + ")."});
+    return make(
+        "critical-points",
+        "Find the critical points of f(x) = " + formula(f) + " (the x where f&prime;(x) = 0).",
+        "the x values, e.g. -1, 3", std::to_string(r1) + ", " + std::to_string(r2),
+        kit::expectIntegerList({r1, r2}, false),
+        {"f&prime;(x) = " + formula(n(3 * scale) + "x^2 + " + n(2 * q) + "x + " + n(r)) + ".",
+         "Take out " + html(3 * scale) + ": f&prime;(x) = " + html(3 * scale) + "(" +
+             formula("x^2 + " + n(-(r1 + r2)) + "x + " + n(r1 * r2)) + ") = " + html(3 * scale) +
+             "(" + formula("x - " + n(r1)) + ")(" + formula("x - " + n(r2)) + ").",
+         "f&prime;(x) = 0 at x = " + html(r1) + " and x = " + html(r2) + ". f&prime; " +
+             (scale > 0 ? "changes from + to &minus;" : "changes from &minus; to +") + " at " +
+             html(r1) + " (a local " + first + ") and back at " + html(r2) + " (a local " + second +
+             ")."});
 }
 
 Exercise secantSlopeExercise(kit::Seed seed) {
@@ -184,17 +183,18 @@ Exercise secantSlopeExercise(kit::Seed seed) {
     const std::string f = "x^2 + " + n(q) + "x + " + n(r);
     const auto value = [&](long x) { return x * x + q * x + r; };
     const long slope = (value(a + h) - value(a)) / h; // = 2a + h + q
-    return make("secant-slope",
-                "What is the slope of the secant of y = " + formula(f) + " through x = " +
-                    html(a) + " and x = " + html(a + h) + "?",
-                "an integer", std::to_string(slope), kit::expectInteger(slope),
-                {"The secant's slope is the difference quotient (f(a + h) &minus; f(a))/h with a = " +
-                     html(a) + ", h = " + html(h) + ".",
-                 "f(" + html(a + h) + ") = " + html(value(a + h)) + " and f(" + html(a) + ") = " +
-                     html(value(a)) + ".",
-                 "(" + html(value(a + h)) + " &minus; (" + html(value(a)) + "))/" + html(h) +
-                     " = " + html(slope) + ". (As h &rarr; 0 it tends to f&prime;(" + html(a) +
-                     ") = " + html(2 * a + q) + ", the tangent's slope.)"});
+    return make(
+        "secant-slope",
+        "What is the slope of the secant of y = " + formula(f) + " through x = " + html(a) +
+            " and x = " + html(a + h) + "?",
+        "an integer", std::to_string(slope), kit::expectInteger(slope),
+        {"The secant's slope is the difference quotient (f(a + h) &minus; f(a))/h with a = " +
+             html(a) + ", h = " + html(h) + ".",
+         "f(" + html(a + h) + ") = " + html(value(a + h)) + " and f(" + html(a) +
+             ") = " + html(value(a)) + ".",
+         "(" + html(value(a + h)) + " &minus; (" + html(value(a)) + "))/" + html(h) + " = " +
+             html(slope) + ". (As h &rarr; 0 it tends to f&prime;(" + html(a) +
+             ") = " + html(2 * a + q) + ", the tangent's slope.)"});
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

@@ -28,7 +28,8 @@ void dot(QPainter& painter, const kit::CanvasTransform& t, QPointF p, QColor col
 
 } // namespace
 
-void drawSecantFigure(QPainter& painter, const kit::CanvasTransform& t, const SecantFigure& figure) {
+void drawSecantFigure(QPainter& painter, const kit::CanvasTransform& t,
+                      const SecantFigure& figure) {
     if (!figure.f)
         return;
     painter.save();
@@ -37,8 +38,7 @@ void drawSecantFigure(QPainter& painter, const kit::CanvasTransform& t, const Se
     const auto ya = figure.f->evaluate({figure.a});
     const auto yb = figure.f->evaluate({figure.a + figure.h});
     if (ya && figure.tangentSlope)
-        drawLine(painter, t, figure.a, *ya, *figure.tangentSlope,
-                 QPen(kit::rightColour(), 2));
+        drawLine(painter, t, figure.a, *ya, *figure.tangentSlope, QPen(kit::rightColour(), 2));
     if (ya && yb && figure.secantSlope) {
         drawLine(painter, t, figure.a, *ya, *figure.secantSlope,
                  QPen(kit::accentColour(), 1.6, Qt::DashLine));
@@ -65,7 +65,8 @@ void drawDerivativeFigure(QPainter& painter, const kit::CanvasTransform& t,
     painter.setPen(QPen(QColor(110, 110, 110), 1, Qt::DashDotLine));
     const QRectF world = t.world();
     for (double x : figure.criticalXs)
-        painter.drawLine(t.toPixels(QPointF(x, world.top())), t.toPixels(QPointF(x, world.bottom())));
+        painter.drawLine(t.toPixels(QPointF(x, world.top())),
+                         t.toPixels(QPointF(x, world.bottom())));
     if (const auto y = figure.derivative->evaluate({figure.a}))
         dot(painter, t, QPointF(figure.a, *y), kit::wrongColour());
     painter.restore();

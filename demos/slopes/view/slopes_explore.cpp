@@ -25,6 +25,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace slopes {
@@ -48,6 +49,9 @@ const Example examples[] = {
 };
 
 constexpr double viewLeft = -5, viewRight = 5;
+
+// The sizes of h the slider steps through, halving or so each time down to 0.001.
+const double stepSizes[] = {2, 1, 0.5, 0.2, 0.1, 0.05, 0.02, 0.01, 0.005, 0.002, 0.001};
 
 QString number(double v) {
     if (std::abs(v) < 1e-12)
@@ -81,9 +85,8 @@ SlopesExplore::SlopesExplore(QWidget* parent)
     plot_->setEqualAspect(false);
     plot_->setWorldRect(QRectF(viewLeft, -5, viewRight - viewLeft, 10));
     plot_->addPoint("P", QPointF(1, 0), 0.1, "P", kit::wrongColour());
-    plot_->setPainterCallback([this](QPainter& p, const kit::CanvasTransform& t) {
-        drawSecantFigure(p, t, figure_);
-    });
+    plot_->setPainterCallback(
+        [this](QPainter& p, const kit::CanvasTransform& t) { drawSecantFigure(p, t, figure_); });
     derivativePlot_->setObjectName("derivativePlot");
     derivativePlot_->setEqualAspect(false);
     derivativePlot_->setWorldRect(QRectF(viewLeft, -5, viewRight - viewLeft, 10));
@@ -91,8 +94,9 @@ SlopesExplore::SlopesExplore(QWidget* parent)
         drawDerivativeFigure(p, t, derivativeFigure_);
     });
     hSlider_->setObjectName("hSlider");
-    hSlider_->setRange(0, 300); // h = 2·10^(−slider/100): 2 down to 0.002
-    hSlider_->setValue(30);
+    hSlider_->setRange(0, static_cast<int>(std::size(stepSizes)) - 1);
+    hSlider_->setPageStep(1);
+    hSlider_->setValue(1);
     fromLeft_->setObjectName("fromLeftBox");
     secantLabel_->setObjectName("secantLabel");
     tangentLabel_->setObjectName("tangentLabel");
@@ -192,7 +196,7 @@ void SlopesExplore::chooseExample(int index) {
 }
 
 double SlopesExplore::h() const {
-    const double size = 2 * std::pow(10.0, -hSlider_->value() / 100.0);
+    const double size = stepSizes[std::clamp(hSlider_->value(), 0, hSlider_->maximum())];
     return fromLeft_->isChecked() ? -size : size;
 }
 
@@ -216,10 +220,10 @@ void SlopesExplore::refresh() {
     if (!parsed.ok())
         return showError(tr("f(x): %1").arg(QString::fromStdString(parsed.error().message)));
     if (graphs::sampleCurve(parsed.value(), viewLeft, viewRight, 400, 10).empty())
-        return showError(tr("f(x) = %1 is not defined anywhere on %2 ≤ x ≤ %3: there "
-                            "is nothing to draw or differentiate here.")
-                             .arg(functionField_->text().trimmed(), number(viewLeft),
-                                  number(viewRight)));
+        return showError(
+            tr("f(x) = %1 is not defined anywhere on %2 ≤ x ≤ %3: there "
+               "is nothing to draw or differentiate here.")
+                .arg(functionField_->text().trimmed(), number(viewLeft), number(viewRight)));
     error_->hide();
     figure_.f = parsed.value();
     derivativeFigure_.derivative = parsed.value().derivative(0);
@@ -251,14 +255,15 @@ void SlopesExplore::showSteps() {
 void SlopesExplore::showStudy() {
     const FunctionStudy s = studyFunction(*figure_.f, viewLeft, viewRight);
     derivativeFigure_.criticalXs.clear();
-    QString html = "<p>" + tr("On %1 \u2264 x \u2264 %2:").arg(number(viewLeft), number(viewRight)) +
+    QString html = "<p>" +
+                   tr("On %1 \u2264 x \u2264 %2:").arg(number(viewLeft), number(viewRight)) +
                    "</p><p><b>" + tr("Critical points") + "</b> (f\u2032 = 0): ";
     QStringList points;
     for (const auto& c : s.critical) {
         derivativeFigure_.criticalXs.push_back(c.x);
         const QString kind = c.kind == CriticalPoint::Kind::Maximum   ? tr("local maximum")
                              : c.kind == CriticalPoint::Kind::Minimum ? tr("local minimum")
-                                                                       : tr("neither");
+                                                                      : tr("neither");
         points << QString("x = %1 (f = %2, %3)").arg(number(c.x), number(c.y), kind);
     }
     html += (points.isEmpty() ? tr("none") : points.join("; ")) + "</p>";
@@ -271,13 +276,13 @@ void SlopesExplore::showStudy() {
             "<br><b>" + tr("Decreasing") + "</b> (f\u2032 < 0): " + stretchesHtml(s.slope, false) +
             "</p>";
     html += "<p><b>" + tr("Concave up") + "</b> (f\u2033 > 0): " + stretchesHtml(s.bending, true) +
-            "<br><b>" + tr("Concave down") + "</b> (f\u2033 < 0): " +
-            stretchesHtml(s.bending, false) + "</p>";
+            "<br><b>" + tr("Concave down") +
+            "</b> (f\u2033 < 0): " + stretchesHtml(s.bending, false) + "</p>";
     QStringList inflections;
     for (const auto& p : s.inflections)
         inflections << QString("(%1, %2)").arg(number(p.x), number(p.y));
-    html += "<p><b>" + tr("Inflection points") + "</b>: " +
-            (inflections.isEmpty() ? tr("none") : inflections.join(", ")) + "</p>";
+    html += "<p><b>" + tr("Inflection points") +
+            "</b>: " + (inflections.isEmpty() ? tr("none") : inflections.join(", ")) + "</p>";
     study_->setHtml(html);
 }
 
@@ -305,9 +310,10 @@ void SlopesExplore::movePoint(double a) {
     for (int k = 0; k < static_cast<int>(table.size()); ++k) {
         const auto& row = table[static_cast<std::size_t>(k)];
         quotients_->setItem(k, 0, new QTableWidgetItem(number(row.h)));
-        quotients_->setItem(k, 1, new QTableWidgetItem(row.value ? number(*row.value) : tr("undefined")));
-        quotients_->setItem(k, 2,
-                            new QTableWidgetItem(row.quotient ? number(*row.quotient) : tr("undefined")));
+        quotients_->setItem(k, 1,
+                            new QTableWidgetItem(row.value ? number(*row.value) : tr("undefined")));
+        quotients_->setItem(
+            k, 2, new QTableWidgetItem(row.quotient ? number(*row.quotient) : tr("undefined")));
     }
     updateSecant();
 }
@@ -333,9 +339,10 @@ void SlopesExplore::checkOwnDerivative() {
     if (!figure_.f)
         return;
     const kit::Verdict verdict = checkDerivative(ownField_->text().toStdString(), *figure_.f);
-    ownVerdict_->setText(QString("<b style=\"color:%1\">%2</b>")
-                             .arg((verdict.correct ? kit::rightColour() : kit::wrongColour()).name(),
-                                  QString::fromStdString(verdict.message).toHtmlEscaped()));
+    ownVerdict_->setText(
+        QString("<b style=\"color:%1\">%2</b>")
+            .arg((verdict.correct ? kit::rightColour() : kit::wrongColour()).name(),
+                 QString::fromStdString(verdict.message).toHtmlEscaped()));
 }
 
 } // namespace slopes

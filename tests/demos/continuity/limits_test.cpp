@@ -119,8 +119,8 @@ TEST(AgainstPlainTables, LimitsMatchDoubleTablesOfTheSameFunctions) {
 }
 
 TEST(AtInfinity, QuotientsRootsAndExponentials) {
-    const auto quotient = continuity::studyLimitAtInfinity(fn("(3x^2 + 1)/(2x^2 - 5)"),
-                                                           Infinity::Plus);
+    const auto quotient =
+        continuity::studyLimitAtInfinity(fn("(3x^2 + 1)/(2x^2 - 5)"), Infinity::Plus);
     ASSERT_TRUE(quotient.exact.found);
     EXPECT_EQ(quotient.exact.found->exactText, "3/2");
     EXPECT_NEAR(quotient.numeric.value, 1.5, 1e-9);
@@ -157,9 +157,8 @@ TEST(Tables, RowsApproachFromTheirSideAndAreExactlyPlaced) {
 TEST(BadInput, HostileFunctionsEndWithAnAnswerOrAReason) {
     // Nested functions, huge powers and functions undefined everywhere: no exception, no hang.
     for (const char* f : {"sin(sin(sin(sin(sin(sin(sin(sin(sin(sin(x))))))))))/x",
-                          "exp(exp(exp(exp(x))))", "(x + 1)^1000/(x^999 + 1)",
-                          "sqrt(-1 - x^2)", "log(-abs(x) - 1)", "x^x", "exp(1/x)",
-                          "sin(1/x)/x"}) {
+                          "exp(exp(exp(exp(x))))", "(x + 1)^1000/(x^999 + 1)", "sqrt(-1 - x^2)",
+                          "log(-abs(x) - 1)", "x^x", "exp(1/x)", "sin(1/x)/x"}) {
         SCOPED_TRACE(f);
         for (Side side : {Side::Left, Side::Right}) {
             const auto report = continuity::studyLimit(fn(f), at("0"), side);
@@ -168,9 +167,9 @@ TEST(BadInput, HostileFunctionsEndWithAnAnswerOrAReason) {
                 EXPECT_FALSE(report.exact.note.empty());
             }
         }
-        EXPECT_FALSE(continuity::limitText(
-                         continuity::studyLimitAtInfinity(fn(f), Infinity::Plus).best())
-                         .empty());
+        EXPECT_FALSE(
+            continuity::limitText(continuity::studyLimitAtInfinity(fn(f), Infinity::Plus).best())
+                .empty());
     }
     EXPECT_EQ(continuity::studyLimit(fn("sqrt(-1 - x^2)"), at("0"), Side::Left).best().kind,
               Kind::NotDefined);

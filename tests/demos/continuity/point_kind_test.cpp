@@ -35,14 +35,14 @@ TEST(PointKind, EachKindIsFoundWhereItIsKnownToBe) {
 }
 
 TEST(PointKind, TheExplanationNamesTheLimitsFound) {
-    const auto study = continuity::studyPoint(fn("abs(x - 2)/(x - 2) + x"),
-                                              continuity::parsePoint("2").value());
+    const auto study =
+        continuity::studyPoint(fn("abs(x - 2)/(x - 2) + x"), continuity::parsePoint("2").value());
     EXPECT_NE(study.explanation.find("1"), std::string::npos);
     EXPECT_NE(study.explanation.find("3"), std::string::npos);
     EXPECT_NE(study.explanation.find("jump"), std::string::npos);
     EXPECT_FALSE(study.value); // 0/0 at a itself
-    const auto removable = continuity::studyPoint(fn("(x^2 - 4)/(x - 2)"),
-                                                  continuity::parsePoint("2").value());
+    const auto removable =
+        continuity::studyPoint(fn("(x^2 - 4)/(x - 2)"), continuity::parsePoint("2").value());
     EXPECT_NE(removable.explanation.find("f(a) = 4"), std::string::npos) << removable.explanation;
 }
 

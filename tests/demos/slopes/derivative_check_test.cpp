@@ -40,8 +40,7 @@ TEST(DerivativeCheck, BadInputIsExplainedNotThrown) {
     const auto f = fn("x^3");
     for (const std::string& typed :
          {std::string(""), std::string("3x^"), std::string("3x^2)"), std::string("3y^2"),
-          std::string(kit::maxInputLength + 50, 'x'), std::string("1/0"),
-          std::string("x^^2")}) {
+          std::string(kit::maxInputLength + 50, 'x'), std::string("1/0"), std::string("x^^2")}) {
         const kit::Verdict v = slopes::checkDerivative(typed, f);
         EXPECT_FALSE(v.correct) << typed;
         EXPECT_FALSE(v.message.empty()) << typed;

@@ -68,8 +68,7 @@ TEST(SlopeExercises, SlopesAndTangentsMatchTheShownCubic) {
         const kit::Exercise slope = slopes::tangentSlopeExercise(seed);
         const auto f = typed(between(slope.prompt, "y = ", " at x"));
         const double a = std::stod(between(slope.prompt, "at x = ", "?"));
-        EXPECT_NEAR(std::stod(slope.expectedAnswer), centralDifference(f, a), 1e-5)
-            << slope.prompt;
+        EXPECT_NEAR(std::stod(slope.expectedAnswer), centralDifference(f, a), 1e-5) << slope.prompt;
 
         const kit::Exercise line = slopes::tangentLineExercise(seed);
         const auto g = typed(between(line.prompt, "y = ", " at x"));
@@ -90,9 +89,9 @@ TEST(SlopeExercises, CriticalPointsAreWhereTheShownCubicLevelsOff) {
         const double r2 = std::stod(e.expectedAnswer.substr(comma + 1));
         EXPECT_NEAR(centralDifference(f, r1), 0, 1e-6) << e.prompt;
         EXPECT_NEAR(centralDifference(f, r2), 0, 1e-6) << e.prompt;
-        EXPECT_TRUE(e.check(e.expectedAnswer.substr(comma + 1) + ", " +
-                            e.expectedAnswer.substr(0, comma))
-                        .correct)
+        EXPECT_TRUE(
+            e.check(e.expectedAnswer.substr(comma + 1) + ", " + e.expectedAnswer.substr(0, comma))
+                .correct)
             << "the order does not matter";
         EXPECT_FALSE(e.check(e.expectedAnswer.substr(0, comma)).correct) << "both are needed";
     }
@@ -104,8 +103,8 @@ TEST(SlopeExercises, TheSecantSlopeIsTheDifferenceQuotientOfTheShownParabola) {
         const auto f = typed(between(e.prompt, "y = ", " through"));
         const double a = std::stod(between(e.prompt, "through x = ", " and"));
         const double b = std::stod(between(e.prompt, "and x = ", "?"));
-        EXPECT_NEAR(std::stod(e.expectedAnswer),
-                    (*f.evaluate({b}) - *f.evaluate({a})) / (b - a), 1e-9)
+        EXPECT_NEAR(std::stod(e.expectedAnswer), (*f.evaluate({b}) - *f.evaluate({a})) / (b - a),
+                    1e-9)
             << e.prompt;
     }
 }

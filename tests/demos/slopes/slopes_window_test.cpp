@@ -51,14 +51,15 @@ TEST_F(SlopesWindow, TheSecantTurnsIntoTheTangentAsHShrinks) {
     auto* plot = find<kit::Canvas>("secantPlot");
     emit plot->pointMoved("P", QPointF(1, 0));
     EXPECT_EQ(plot->pointPosition("P"), QPointF(1, 1)) << "P sits on the graph";
-    EXPECT_TRUE(text("tangentLabel").contains("y = 3x \u2212 2")) << text("tangentLabel").toStdString();
+    EXPECT_TRUE(text("tangentLabel").contains("y = 3x \u2212 2"))
+        << text("tangentLabel").toStdString();
     auto* slider = find<QSlider>("hSlider");
     slider->setValue(0); // h = 2: ((1 + 2)^3 - 1)/2 = 13
     EXPECT_TRUE(text("secantLabel").contains("= 13")) << text("secantLabel").toStdString();
-    slider->setValue(300); // h = 0.002: 3 + 3h + h^2 = 3.006004
-    EXPECT_TRUE(text("secantLabel").contains("= 3.006004")) << text("secantLabel").toStdString();
-    find<QCheckBox>("fromLeftBox")->setChecked(true); // h = -0.002: 2.994004
-    EXPECT_TRUE(text("secantLabel").contains("= 2.994004")) << text("secantLabel").toStdString();
+    slider->setValue(slider->maximum()); // h = 0.001: 3 + 3h + h^2 = 3.003001
+    EXPECT_TRUE(text("secantLabel").contains("= 3.003001")) << text("secantLabel").toStdString();
+    find<QCheckBox>("fromLeftBox")->setChecked(true); // h = -0.001: 2.997001
+    EXPECT_TRUE(text("secantLabel").contains("= 2.997001")) << text("secantLabel").toStdString();
     auto* table = find<QTableWidget>("quotientTable");
     ASSERT_EQ(table->rowCount(), 8);
     EXPECT_EQ(table->item(1, 0)->text(), "\u22120.1");
