@@ -16,17 +16,27 @@ constexpr int highestOrder = 8;
 constexpr std::uint64_t workAllowed = 40000;
 constexpr int deepestNesting = 8;
 
+// A high power next to a function is expensive: sin(t)^1000/t^1000 makes GiNaC expand sin
+// to order 1000 and raise that to the 1000th power. Polynomials alone expand quickly.
+constexpr double highestPowerBesideFunctions = 30;
+
 struct Shape {
     std::uint64_t nodes = 0;
     int depth = 0;
+    double highestPower = 0;
+    bool hasFunction = false;
 };
 
 Shape shapeOf(const GiNaC::ex& e) {
-    Shape shape{1, 0};
+    Shape shape{1, 0, 0, GiNaC::is_a<GiNaC::function>(e)};
+    if (GiNaC::is_a<GiNaC::power>(e) && GiNaC::is_a<GiNaC::numeric>(e.op(1)))
+        shape.highestPower = std::abs(GiNaC::ex_to<GiNaC::numeric>(e.op(1)).to_double());
     for (std::size_t k = 0; k < e.nops(); ++k) {
         const Shape inner = shapeOf(e.op(k));
         shape.nodes += inner.nodes;
         shape.depth = std::max(shape.depth, inner.depth + (GiNaC::is_a<GiNaC::function>(e)));
+        shape.highestPower = std::max(shape.highestPower, inner.highestPower);
+        shape.hasFunction = shape.hasFunction || inner.hasFunction;
     }
     return shape;
 }
@@ -84,6 +94,10 @@ SeriesOutcome expandAtZero(const GiNaC::ex& g, const GiNaC::possymbol& t) {
     const Shape shape = shapeOf(g);
     if (shape.depth > deepestNesting) {
         outcome.note = "functions nested too deeply for an exact expansion";
+        return outcome;
+    }
+    if (shape.hasFunction && shape.highestPower > highestPowerBesideFunctions) {
+        outcome.note = "powers too high beside functions for an exact expansion";
         return outcome;
     }
     kit::WorkBudget budget(workAllowed);

@@ -10,7 +10,7 @@ namespace slopes {
 
 namespace {
 
-constexpr int samples = 800;
+constexpr int samples = 500;
 
 double bisect(const kit::Expression& g, double a, double b) {
     auto ga = g.evaluate({a});

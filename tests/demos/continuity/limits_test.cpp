@@ -171,6 +171,9 @@ TEST(BadInput, HostileFunctionsEndWithAnAnswerOrAReason) {
             continuity::limitText(continuity::studyLimitAtInfinity(fn(f), Infinity::Plus).best())
                 .empty());
     }
+    const auto high = continuity::studyLimit(fn("sin(x)^1000/x^1000"), at("0"), Side::Right);
+    EXPECT_FALSE(high.exact.found) << "refused as too large, kept numeric";
+    EXPECT_NEAR(high.best().value, 1, 1e-6);
     EXPECT_EQ(continuity::studyLimit(fn("sqrt(-1 - x^2)"), at("0"), Side::Left).best().kind,
               Kind::NotDefined);
     EXPECT_EQ(continuity::studyLimit(fn("exp(1/x)"), at("0"), Side::Left).best().value, 0);
