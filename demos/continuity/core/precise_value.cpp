@@ -45,17 +45,20 @@ bool isFunction(const GiNaC::ex& e, const char* name) {
 // as a number before it is formed.
 GiNaC::ex evaluateGuarded(const GiNaC::ex& e, const GiNaC::ex& symbol, const GiNaC::ex& x);
 
-struct GuardedChildren : GiNaC::map_function {
-    const GiNaC::ex& symbol;
-    const GiNaC::ex& x;
-    GuardedChildren(const GiNaC::ex& s, const GiNaC::ex& v) : symbol(s), x(v) {}
-    GiNaC::ex operator()(const GiNaC::ex& e) override { return evaluateGuarded(e, symbol, x); }
+// Hands map() the children already worked out, in order. Rebuilding through map() keeps the
+// construction (which throws on 0^(-1) or log(0)) inside GiNaC.
+struct WorkedChildren : GiNaC::map_function {
+    std::vector<GiNaC::ex> children;
+    std::size_t next = 0;
+    GiNaC::ex operator()(const GiNaC::ex&) override { return children.at(next++); }
 };
 
-GiNaC::ex guardedExp(const GiNaC::ex& u) {
-    if (const auto v = realValue(u); v && std::abs(*v) > largestExponent)
-        return standIn(*v > 0);
-    return GiNaC::evalf(GiNaC::exp(u));
+bool overflows(const GiNaC::ex& u, bool& huge) {
+    const auto v = realValue(u);
+    if (!v || std::abs(*v) <= largestExponent)
+        return false;
+    huge = *v > 0;
+    return true;
 }
 
 GiNaC::ex evaluateGuarded(const GiNaC::ex& e, const GiNaC::ex& symbol, const GiNaC::ex& x) {
@@ -65,24 +68,20 @@ GiNaC::ex evaluateGuarded(const GiNaC::ex& e, const GiNaC::ex& symbol, const GiN
         return e; // exact exponents stay exact: (-0.5)^(-1) is real, (-0.5)^(-1.0) is not
     if (e.nops() == 0)
         return GiNaC::evalf(e);
-    if (isFunction(e, "exp"))
-        return guardedExp(evaluateGuarded(e.op(0), symbol, x));
-    if (isFunction(e, "sinh") || isFunction(e, "cosh")) {
-        const GiNaC::ex u = evaluateGuarded(e.op(0), symbol, x);
-        if (realValue(u) && std::abs(*realValue(u)) > largestExponent)
-            return (isFunction(e, "sinh") && *realValue(u) < 0 ? -1 : 1) * standIn(true);
-        return GiNaC::evalf(isFunction(e, "sinh") ? GiNaC::sinh(u) : GiNaC::cosh(u));
-    }
+    WorkedChildren worked;
+    for (std::size_t k = 0; k < e.nops(); ++k)
+        worked.children.push_back(evaluateGuarded(e.op(k), symbol, x));
+    bool huge = false;
+    if (isFunction(e, "exp") && overflows(worked.children[0], huge))
+        return standIn(huge);
+    if ((isFunction(e, "sinh") || isFunction(e, "cosh")) && overflows(worked.children[0], huge))
+        return (isFunction(e, "sinh") && !huge ? -1 : 1) * standIn(true);
     if (GiNaC::is_a<GiNaC::power>(e)) {
-        const GiNaC::ex base = evaluateGuarded(e.op(0), symbol, x);
-        const GiNaC::ex exponent = evaluateGuarded(e.op(1), symbol, x);
-        const auto b = realValue(base), p = realValue(exponent);
+        const auto b = realValue(worked.children[0]), p = realValue(worked.children[1]);
         if (b && p && *b > 0 && std::abs(*p * std::log(*b)) > largestExponent)
             return standIn(*p * std::log(*b) > 0);
-        return GiNaC::evalf(GiNaC::pow(base, exponent));
     }
-    GuardedChildren children(symbol, x);
-    return GiNaC::evalf(e.map(children));
+    return GiNaC::evalf(e.map(worked));
 }
 
 } // namespace

@@ -278,7 +278,7 @@ double ContinuityExplore::delta() const {
 }
 
 void ContinuityExplore::playDelta() {
-    deltaLabel_->setText(tr("\u03b4 = %1").arg(number(delta())));
+    deltaLabel_->setText(tr("\u03b4 = %1").arg(QString::number(delta(), 'g', 4)));
     figure_.showBands = false;
     figure_.counterexample.reset();
     const bool twoSided = study_ && figure_.leftLimit && figure_.rightLimit &&
@@ -301,13 +301,14 @@ void ContinuityExplore::playDelta() {
         gameVerdict_->setText(tr("<b style=\"color:%1\">\u03b4 = %2 works</b> for \u03b5 = %3: "
                                  "every tested x in the strip stays inside the band around "
                                  "L = %4.")
-                                  .arg(kit::rightColour().name(), number(figure_.delta),
+                                  .arg(kit::rightColour().name(),
+                                       QString::number(figure_.delta, 'g', 4),
                                        number(figure_.epsilon), number(figure_.limit)));
     else
         gameVerdict_->setText(
             tr("<b style=\"color:%1\">\u03b4 = %2 is too large</b>: at x = %3 the value %4 is "
                "not within %5 of L = %6. Make \u03b4 smaller.")
-                .arg(kit::wrongColour().name(), number(figure_.delta),
+                .arg(kit::wrongColour().name(), QString::number(figure_.delta, 'g', 4),
                      number(*verdict.counterexample),
                      verdict.valueThere ? number(*verdict.valueThere) : tr("(undefined)"),
                      number(figure_.epsilon), number(figure_.limit)));

@@ -272,12 +272,13 @@ void SlopesExplore::showStudy() {
                                   "defined (or not differentiable) anywhere here.</p>"));
         return;
     }
-    html += "<p><b>" + tr("Increasing") + "</b> (f\u2032 > 0): " + stretchesHtml(s.slope, true) +
-            "<br><b>" + tr("Decreasing") + "</b> (f\u2032 < 0): " + stretchesHtml(s.slope, false) +
+    html += "<p><b>" + tr("Increasing") + "</b> (f\u2032 &gt; 0): " + stretchesHtml(s.slope, true) +
+            "<br><b>" + tr("Decreasing") +
+            "</b> (f\u2032 &lt; 0): " + stretchesHtml(s.slope, false) + "</p>";
+    html += "<p><b>" + tr("Concave up") +
+            "</b> (f\u2033 &gt; 0): " + stretchesHtml(s.bending, true) + "<br><b>" +
+            tr("Concave down") + "</b> (f\u2033 &lt; 0): " + stretchesHtml(s.bending, false) +
             "</p>";
-    html += "<p><b>" + tr("Concave up") + "</b> (f\u2033 > 0): " + stretchesHtml(s.bending, true) +
-            "<br><b>" + tr("Concave down") +
-            "</b> (f\u2033 < 0): " + stretchesHtml(s.bending, false) + "</p>";
     QStringList inflections;
     for (const auto& p : s.inflections)
         inflections << QString("(%1, %2)").arg(number(p.x), number(p.y));

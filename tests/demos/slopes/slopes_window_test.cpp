@@ -76,6 +76,8 @@ TEST_F(SlopesWindow, RulesStudyAndTheLearnersDerivative) {
     EXPECT_TRUE(study.contains("x = \u22121 (f = 2, local maximum)")) << study.toStdString();
     EXPECT_TRUE(study.contains("x = 1 (f = \u22122, local minimum)"));
     EXPECT_TRUE(study.contains("Inflection points: (0, 0)"));
+    EXPECT_TRUE(study.contains("Decreasing (f\u2032 < 0): (\u22121, 1)")) << study.toStdString();
+    EXPECT_TRUE(study.contains("Concave down (f\u2033 < 0): (\u22125, 0)")) << study.toStdString();
     type("ownDerivativeField", "3x^2 - 3");
     QTest::mouseClick(find<QPushButton>("checkOwnDerivative"), Qt::LeftButton);
     EXPECT_EQ(text("ownDerivativeVerdict"), "Correct.");
