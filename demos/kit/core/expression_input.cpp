@@ -3,6 +3,9 @@
 #include "kit/core/expression_check.h"
 #include "kit/core/ginac_access.h"
 
+#include <cln/dfloat.h>
+#include <cln/float.h>
+
 #include <cmath>
 #include <exception>
 
@@ -53,9 +56,15 @@ const std::vector<std::string>& Expression::variables() const {
 
 std::optional<double> Expression::evaluate(const std::vector<double>& values) const {
     try {
+        // The values go in as hardware doubles: GiNaC's own numeric(double) is a long float,
+        // whose range lets exp(exp(exp(exp(3)))) grow an integer of hundreds of millions of
+        // bits before it overflows; a double overflows at once. Results too small for a
+        // double become 0 rather than an error.
+        static const bool flushSmall = (cln::cl_inhibit_floating_point_underflow = true);
+        (void)flushSmall;
         GiNaC::exmap at;
         for (std::size_t k = 0; k < impl_->symbols.size() && k < values.size(); ++k)
-            at[impl_->symbols[k]] = GiNaC::numeric(values[k]);
+            at[impl_->symbols[k]] = GiNaC::numeric(cln::cl_N(cln::cl_DF(values[k])));
         const GiNaC::ex result = GiNaC::evalf(impl_->value.subs(at));
         if (!GiNaC::is_a<GiNaC::numeric>(result))
             return std::nullopt;

@@ -1,0 +1,24 @@
+// The derivatives program as its main runs it, driven through its widgets and closed; the
+// process status is the verdict.
+#include "run_demo_check.h"
+#include "slopes/view/slopes_definition.h"
+
+#include <QComboBox>
+
+static void scheduleTheDrive() {
+    run_demo_check::scheduleTheDrive();
+}
+Q_COREAPP_STARTUP_FUNCTION(scheduleTheDrive)
+
+int main(int argc, char** argv) {
+    run_demo_check::exploreCheck = [](kit::DemoWindow& window) {
+        auto* examples = window.findChild<QComboBox*>("exampleChooser");
+        examples->setCurrentIndex(3);
+        emit examples->activated(3);
+        run_demo_check::expect(window.findChild<QTextBrowser*>("derivativeSteps")
+                                   ->toPlainText()
+                                   .contains("quotient rule"),
+                               "the rules follow the chosen example");
+    };
+    return run_demo_check::runAndDrive(argc, argv, slopes::demoDefinition());
+}
