@@ -1,6 +1,7 @@
 #include "extras/core/exam_topics.h"
 
 #include "addmult/core/ring_exercises.h"
+#include "continuity/core/limit_exercises.h"
 #include "dataanalysis/core/exercises.h"
 #include "divisors/core/exercises.h"
 #include "equations/core/exercises.h"
@@ -8,6 +9,7 @@
 #include "grids/core/grid_exercises.h"
 #include "planesurface/core/area_exercises.h"
 #include "progressions/core/progression_exercises.h"
+#include "slopes/core/slope_exercises.h"
 #include "solids/core/solid_exercises.h"
 
 namespace extras {
@@ -38,7 +40,9 @@ std::vector<ExamTopic> makeTopics() {
          dataanalysis::exerciseKinds()},
         {"sequences-series", "Sequences and series", 2, "progressions", "progressions",
          progressions::exerciseKinds()},
-        {"calculus", "Limits, derivatives and integrals", 2, "fluxions", "fluxions lessons", {}},
+        {"calculus", "Limits, derivatives and integrals", 2, "fluxions",
+         "fluxions lessons, continuity, slopes",
+         joined(continuity::exerciseKinds(), slopes::exerciseKinds())},
         {"history", "History of mathematics", 2, "chronicle", "chronicle", {}},
     };
 }
