@@ -4,7 +4,7 @@
 # programs load without linking it (Qt's SVG picture plug-in for the lesson texts) and the
 # fonts the lesson pages are laid out for are named here. No maintainer scripts are needed:
 # the desktop database, icon cache and manual index are updated by the triggers of the
-# packages that own them.
+# packages that own them (see cmake/DebianPackageScripts.cmake for the ones CPack adds).
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME "${COURSE_PACKAGE}")
@@ -13,14 +13,17 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/package")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "self-study course for a mathematics examination")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A desktop course for candidates preparing for a mathematics examination in three subtests: \
-algebra and number theory; geometry, probability and statistics; calculus and the history of \
-mathematics.\n\n\
-A main menu leads to lesson programs of numbered pages with text and pictures, a tutor who \
-explains in a speech bubble, and questions whose answers are judged on the next page. \
-Demonstration programs let the learner explore each topic, with generated exercises that are \
-checked exactly and worked solutions. The course keeps each learner's study time per subject.")
+# The long description as Debian shows it: lines of at most 79 characters.
+set(CPACK_PACKAGE_DESCRIPTION "\
+A desktop course for candidates preparing for a mathematics examination in
+three subtests: algebra and number theory; geometry, probability and
+statistics; calculus and the history of mathematics.
+
+A main menu leads to lesson programs of numbered pages with text and
+pictures, a tutor who explains in a speech bubble, and questions whose
+answers are judged on the next page. Demonstration programs let the learner
+explore each topic, with generated exercises that are checked exactly and
+worked solutions. The course keeps each learner's study time per subject.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${COURSE_MAINTAINER}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${COURSE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
@@ -29,6 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation")
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/DebianPackageScripts.cmake")
 include(CPack)
 
 # The package's change log, compressed as Debian keeps it.
