@@ -15,6 +15,11 @@ function(_course_install_programs)
             install(TARGETS ${program} RUNTIME DESTINATION "${COURSE_INSTALL_FOLDER}")
         endif()
     endforeach()
+    # The libraries they share, beside them (see cmake/SharedLibraries.cmake).
+    get_property(libraries GLOBAL PROPERTY COURSE_SHARED_LIBRARY_TARGETS)
+    if(libraries)
+        install(TARGETS ${libraries} LIBRARY DESTINATION "${COURSE_INSTALL_FOLDER}")
+    endif()
     # The pictures and the help file; not the study-time or saved-place files that runs of the
     # staged programs leave behind.
     install(DIRECTORY "${STAGE_DIR}/" DESTINATION "${COURSE_INSTALL_FOLDER}"
@@ -43,12 +48,15 @@ endfunction()
 function(_course_install_desktop_entry)
     configure_file("${_course_desktop_sources}/course.desktop.in"
         "${_course_desktop_output}/${COURSE_PACKAGE}.desktop" @ONLY)
-    configure_file("${_course_desktop_sources}/course.metainfo.xml.in"
-        "${_course_desktop_output}/${COURSE_PACKAGE}.metainfo.xml" @ONLY)
     install(FILES "${_course_desktop_output}/${COURSE_PACKAGE}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-    install(FILES "${_course_desktop_output}/${COURSE_PACKAGE}.metainfo.xml"
+    configure_file("${_course_desktop_sources}/course.metainfo.xml.in"
+        "${_course_desktop_output}/${COURSE_COMPONENT_ID}.metainfo.xml" @ONLY)
+    install(FILES "${_course_desktop_output}/${COURSE_COMPONENT_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+    # The screenshot the AppStream description names by its address on the web.
+    install(FILES "${_course_desktop_sources}/screenshot-menu.png"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/${COURSE_PACKAGE}/screenshots" RENAME menu.png)
     set(icon "${_course_desktop_sources}/icon.svg")
     install(FILES "${icon}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
         RENAME "${COURSE_PACKAGE}.svg")
@@ -71,4 +79,7 @@ endfunction()
 _course_install_programs()
 _course_install_launcher()
 _course_install_desktop_entry()
-install(FILES "${CMAKE_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${COURSE_PACKAGE}")
+# The licence: the copyright notice in Debian's form, which names the GPL text every Debian
+# system has in /usr/share/common-licenses.
+install(FILES "${CMAKE_SOURCE_DIR}/content/package/copyright"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${COURSE_PACKAGE}")

@@ -46,13 +46,18 @@ function(course_pch_links target library out)
     set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
-# course_pch_anchor(<kind> <type> <out>): the anchor target of one kind of headers for programs
-# (EXECUTABLE) or libraries, made on first use; <qt> when the target links Qt, whose targets
-# make their users position-independent.
+# course_pch_anchor(<kind> <type> <qt> <out>): the anchor target of one kind of headers for
+# programs (EXECUTABLE) or libraries, made on first use; <qt> when the target links Qt, whose
+# targets make their users position-independent. Shared libraries are position-independent
+# without Qt as well.
 function(course_pch_anchor kind type qt out)
     set(anchor course_pch_${kind})
+    set(position_independent FALSE)
     if(qt)
         string(APPEND anchor _qt)
+    elseif(type STREQUAL "SHARED_LIBRARY")
+        string(APPEND anchor _position_independent)
+        set(position_independent TRUE)
     endif()
     if(type STREQUAL "EXECUTABLE")
         string(APPEND anchor _program)
@@ -66,6 +71,9 @@ function(course_pch_anchor kind type qt out)
             add_library(${anchor} STATIC "${COURSE_PCH_FOLDER}/pch_anchor.cpp")
         endif()
         set_target_properties(${anchor} PROPERTIES AUTOMOC OFF)
+        if(position_independent)
+            set_target_properties(${anchor} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+        endif()
         course_target_options(${anchor})
         if(qt)
             target_link_libraries(${anchor} PRIVATE Qt6::Core)
@@ -119,7 +127,9 @@ function(course_use_precompiled_headers)
         if(NOT test)
             course_pch_links(${target} GTest::gtest_main test)
         endif()
-        if(widgets AND test)
+        # Qt Test defines QT_TESTCASE_BUILDDIR, so only its users share its headers.
+        course_pch_links(${target} Qt6::Test qt_test)
+        if(widgets AND test AND qt_test)
             set(kind widget_test)
         elseif(widgets)
             set(kind widgets)

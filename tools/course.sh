@@ -3,8 +3,9 @@
 # headless and checks the sources' format (test). "folder" prints the staged installation
 # folder. `sanitize` builds the suite with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan and runs it; `fuzz [seconds]` builds the libFuzzer targets with clang in
-# build-fuzz and runs each for the given time (60 s unless told). Installs missing Debian
-# packages first.
+# build-fuzz and runs each for the given time (60 s unless told). `package` builds the Debian
+# package (build/package/*.deb) for a system-wide install under /usr and checks it with
+# lintian. Installs missing Debian packages first.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -20,6 +21,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-charts-dev libj
           libeigen3-dev libboost-math-dev
           libchm-dev fp-utils fonts-liberation fontconfig clang-format)
 fuzz_packages=(clang-14 libclang-rt-14-dev)
+package_packages=(dpkg-dev lintian desktop-file-utils appstream)
 
 install_missing() {
     local missing=()
@@ -39,6 +41,26 @@ install_missing() {
 build_course() {
     cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG"
     cmake --build "$build" -j "$(nproc)"
+}
+
+# The same build with the prefix of a system-wide install (the manual page names the installed
+# folder), packed by CPack; the package's files are checked as they will be installed.
+package_course() {
+    cmake -S "$here" -B "$build" -DCMAKE_INSTALL_PREFIX=/usr
+    build_course
+    rm -f "$build"/package/*.deb
+    (cd "$build" && cpack -G DEB)
+    local deb
+    deb="$(ls "$build"/package/*.deb)"
+    local files
+    files="$(mktemp -d)"
+    dpkg-deb -x "$deb" "$files"
+    desktop-file-validate "$files"/usr/share/applications/*.desktop
+    appstreamcli validate --no-net "$files"/usr/share/metainfo/*.metainfo.xml
+    rm -rf "$files"
+    # Every tag is printed with its explanation; an error fails the command.
+    lintian --info --fail-on error "$deb"
+    echo "package: $deb"
 }
 
 # Every fault stops the test at once; leaks count as faults. The only leaks forgiven are the
@@ -127,12 +149,16 @@ sanitize)
     install_missing
     sanitize_course
     ;;
+package)
+    install_missing "${package_packages[@]}"
+    package_course
+    ;;
 fuzz)
     install_missing "${fuzz_packages[@]}"
     fuzz_course "${2:-60}"
     ;;
 *)
-    echo "usage: $0 run|test|folder|sanitize|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|folder|sanitize|package|fuzz [seconds]" >&2
     exit 2
     ;;
 esac

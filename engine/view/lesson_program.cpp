@@ -10,6 +10,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_folder.h"
 #include "platform/qt/program_start.h"
+#include "platform/qt/termination_signals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,6 +74,8 @@ int runLessonProgram(int argc, char** argv, const Catalogue& catalogue) {
     platform::installFirstFrameProbe();
     platform::enterProgramFolder();
     LessonProgram program(catalogue, platform::programFolder());
+    // A session that ends closes the window as its close box does: the study time counts.
+    platform::closeOnTerminationSignals(&program.window());
     program.window().show();
     program.window().engine().start();
     return app.exec();

@@ -2,8 +2,8 @@
 
 #include "kit/view/course_colours.h"
 #include "kit/view/demo_window.h"
-#include "kit/view/termination_signals.h"
 #include "platform/qt/first_frame_probe.h"
+#include "platform/qt/termination_signals.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -36,7 +36,7 @@ int runDemo(int argc, char** argv, DemoDefinition def) {
     applyCourseLook(app);
     platform::installFirstFrameProbe();
     DemoWindow window(std::move(def));
-    closeOnTerminationSignals(&window);
+    platform::closeOnTerminationSignals(&window);
     window.show();
     const int status = app.exec();
     return status;

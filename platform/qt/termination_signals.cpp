@@ -1,4 +1,4 @@
-#include "kit/view/termination_signals.h"
+#include "platform/qt/termination_signals.h"
 
 #include <QPointer>
 #include <QSocketNotifier>
@@ -10,7 +10,7 @@
 #include <unistd.h>
 #endif
 
-namespace kit {
+namespace platform {
 
 #ifndef _WIN32
 namespace {
@@ -47,4 +47,4 @@ void closeOnTerminationSignals(QWidget* window) {
 void closeOnTerminationSignals(QWidget*) {}
 #endif
 
-} // namespace kit
+} // namespace platform
