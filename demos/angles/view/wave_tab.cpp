@@ -1,0 +1,103 @@
+#include "angles/view/wave_tab.h"
+
+#include "graphs/view/plot_drawing.h"
+
+#include "kit/core/expression_input.h"
+#include "kit/view/canvas.h"
+#include "kit/view/course_colours.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <numbers>
+
+namespace angles {
+
+namespace {
+
+struct SliderSpec {
+    const char* name;
+    const char* label;
+    int low, high, start;
+    double scale; // slider units per one
+};
+
+// b stays positive: a negative b is a reflection, shown by a negative A.
+const SliderSpec specs[] = {{"amplitudeSlider", "A (amplitude)", -40, 40, 10, 10},
+                            {"frequencySlider", "b (frequency)", 1, 40, 10, 10},
+                            {"phaseSlider", "c (phase shift)", -314, 314, 0, 100},
+                            {"shiftSlider", "d (vertical shift)", -30, 30, 0, 10}};
+
+} // namespace
+
+WaveTab::WaveTab(QWidget* parent)
+    : QWidget(parent), kindChooser_(new QComboBox(this)), facts_(new QLabel(this)),
+      canvas_(new kit::Canvas(this)) {
+    kindChooser_->setObjectName("waveChooser");
+    kindChooser_->addItems({"y = A sin(b(x \u2212 c)) + d", "y = A cos(b(x \u2212 c)) + d",
+                            "y = A tan(b(x \u2212 c)) + d"});
+    auto* grid = new QGridLayout;
+    for (std::size_t k = 0; k < 4; ++k) {
+        sliders_[k] = new QSlider(Qt::Horizontal, this);
+        sliders_[k]->setObjectName(specs[k].name);
+        sliders_[k]->setRange(specs[k].low, specs[k].high);
+        sliders_[k]->setValue(specs[k].start);
+        values_[k] = new QLabel(this);
+        values_[k]->setMinimumWidth(50);
+        const int row = static_cast<int>(k);
+        grid->addWidget(new QLabel(tr(specs[k].label), this), row, 0);
+        grid->addWidget(sliders_[k], row, 1);
+        grid->addWidget(values_[k], row, 2);
+        connect(sliders_[k], &QSlider::valueChanged, this, [this] { update_(); });
+    }
+    facts_->setObjectName("waveFacts");
+    facts_->setWordWrap(true);
+    canvas_->setObjectName("wavePlot");
+    canvas_->setEqualAspect(false);
+    canvas_->setWorldRect(QRectF(-2 * std::numbers::pi, -5, 4 * std::numbers::pi, 10));
+    canvas_->setPainterCallback(
+        [this](QPainter& painter, const kit::CanvasTransform& t) { paint(painter, t); });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(kindChooser_);
+    layout->addLayout(grid);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(facts_);
+    connect(kindChooser_, &QComboBox::currentIndexChanged, this, [this] { update_(); });
+    update_();
+}
+
+void WaveTab::update_() {
+    double v[4];
+    for (std::size_t k = 0; k < 4; ++k) {
+        v[k] = sliders_[k]->value() / specs[k].scale;
+        values_[k]->setText(QString::number(v[k], 'f', k == 2 ? 2 : 1).replace("-", "\u2212"));
+    }
+    wave_ = Sinusoid{static_cast<WaveKind>(std::max(0, kindChooser_->currentIndex())), v[0], v[1],
+                     v[2], v[3]};
+    facts_->setText(QString::fromStdString(factsHtml(wave_)));
+    canvas_->update();
+}
+
+void WaveTab::paint(QPainter& painter, const kit::CanvasTransform& t) const {
+    const char* base[] = {"sin(x)", "cos(x)", "tan(x)"};
+    const auto plain = kit::Expression::parse(base[static_cast<int>(wave_.kind)], {"x"});
+    if (plain.ok())
+        graphs::drawFunction(painter, t, plain.value(), QColor(150, 150, 150), Qt::DashLine);
+    const auto moved = kit::Expression::parse(typedFormula(wave_), {"x"});
+    if (moved.ok())
+        graphs::drawFunction(painter, t, moved.value(), kit::pageColour());
+    // One period marked on the axis, from the phase shift on.
+    const QPointF from = t.toPixels(QPointF(wave_.phase, wave_.shift));
+    const QPointF to = t.toPixels(QPointF(wave_.phase + period(wave_), wave_.shift));
+    painter.setPen(QPen(kit::accentColour(), 3));
+    painter.drawLine(from, to);
+    painter.drawLine(from + QPointF(0, -6), from + QPointF(0, 6));
+    painter.drawLine(to + QPointF(0, -6), to + QPointF(0, 6));
+    painter.drawText((from + to) / 2 + QPointF(-20, -8), tr("one period"));
+}
+
+} // namespace angles
