@@ -97,9 +97,12 @@ TriangleSolution solveSSA(double a, double b, double A) {
                   " is more than 1 (side a is too short to reach the base)";
         return s;
     }
-    const double acute = toDegrees(std::asin(std::min(1.0, sinB)));
+    // Near 1 the arcsine magnifies rounding (asin(1 − 10⁻¹⁶) is 90° − 10⁻⁶°): a sine that
+    // is 1 up to rounding is the one right triangle where side a just touches.
+    const bool touching = sinB > 1 - 1e-12;
+    const double acute = touching ? 90.0 : toDegrees(std::asin(sinB));
     std::vector<double> choices{acute};
-    if (std::abs(acute - 90) > 1e-9)
+    if (!touching)
         choices.push_back(180 - acute);
     for (double B : choices) {
         if (A + B >= 180 - 1e-9) {
