@@ -129,24 +129,34 @@ kit::Exercise fundamentalTheoremExercise(kit::Seed seed) {
 kit::Exercise areaBetweenExercise(kit::Seed seed) {
     kit::Random random(seed);
     kit::Exercise e;
-    if (random.chance(0.5)) {
-        const long k = random.between(1, 6);
-        const mpq_class answer = canonical(mpq_class(k * k * k, 6));
+    if (random.chance(0.7)) {
+        // The line through the parabola's points at x = p and x = q: y = (p + q)x − pq.
+        const long p = random.between(-3, 2), q = p + random.between(1, 5);
+        const Polynomial line{{mpq_class(-p * q), mpq_class(p + q)}};
+        const long width = q - p;
+        const mpq_class answer = canonical(mpq_class(width * width * width, 6));
         e = withRationalAnswer("area-between", answer);
         e.prompt = "Find the area enclosed between y = x<sup>2</sup> and y = " +
-                   (k == 1 ? std::string() : std::to_string(k)) + "x.";
+                   polynomialHtml(line) + ".";
+        const mpq_class middle = canonical(mpq_class(p + q, 2));
+        const Polynomial difference{{mpq_class(-p * q), mpq_class(p + q), mpq_class(-1)}};
+        const Polynomial F = antiderivativeOf(difference);
         e.solutionSteps = {
-            "The curves meet where x<sup>2</sup> = " + std::to_string(k) + "x: x = 0 and x = " +
-                std::to_string(k) + ".",
-            "Between them the line is above the parabola (at x = " + std::to_string(k) +
-                "/2 compare): area = &int;<sub>0</sub><sup>" + std::to_string(k) + "</sup> (" +
-                std::to_string(k) + "x &minus; x<sup>2</sup>) dx.",
-            "= [" + std::to_string(k) + "x<sup>2</sup>/2 &minus; x<sup>3</sup>/3] from 0 to " +
-                std::to_string(k) + " = " + std::to_string(k * k * k) + "/2 &minus; " +
-                std::to_string(k * k * k) + "/3 = " + answer.get_str() + "."};
+            "The curves meet where x<sup>2</sup> = " + polynomialHtml(line) +
+                ", that is x<sup>2</sup> &minus; (" + std::to_string(p + q) + ")x + (" +
+                std::to_string(p * q) + ") = (x &minus; (" + std::to_string(p) + "))(x &minus; (" +
+                std::to_string(q) + ")) = 0: at x = " + std::to_string(p) + " and x = " +
+                std::to_string(q) + ".",
+            "Between them the line is above the parabola (compare at x = " +
+                rationalHtml(middle) + "): the height of a strip is " +
+                polynomialHtml(difference) + ".",
+            "An antiderivative is F(x) = " + polynomialHtml(F) + "; the area is F(" +
+                std::to_string(q) + ") &minus; F(" + std::to_string(p) + ") = " +
+                rationalHtml(valueAt(F, q)) + " &minus; (" + rationalHtml(valueAt(F, p)) +
+                ") = " + answer.get_str() + "."};
         return e;
     }
-    const long m = random.between(1, 4);
+    const long m = random.between(1, 6);
     const mpq_class answer = canonical(mpq_class(4 * m * m * m, 3));
     e = withRationalAnswer("area-between", answer);
     e.prompt = "Find the area enclosed between y = " + std::to_string(m * m) +
@@ -165,23 +175,24 @@ kit::Exercise areaBetweenExercise(kit::Seed seed) {
 
 kit::Exercise substitutionExercise(kit::Seed seed) {
     kit::Random random(seed);
-    const long p = random.between(0, 3), n = random.between(1, 4);
-    mpz_class top;
-    mpz_ui_pow_ui(top.get_mpz_t(), static_cast<unsigned long>(1 + p),
+    const long p = random.between(0, 3), n = random.between(1, 4), c = random.between(1, 2);
+    const long top = c * c + p * c; // u at x = c
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), static_cast<unsigned long>(top),
                   static_cast<unsigned long>(n + 1));
-    const mpq_class answer = canonical(mpq_class(top, n + 1));
+    const mpq_class answer = canonical(mpq_class(power, n + 1));
     kit::Exercise e = withRationalAnswer("substitution", answer);
     const std::string u = p == 0 ? "x<sup>2</sup>"
                                  : "x<sup>2</sup> + " + (p == 1 ? std::string() : std::to_string(p)) + "x";
     const std::string du = p == 0 ? "2x" : "2x + " + std::to_string(p);
-    e.prompt = "Evaluate &int;<sub>0</sub><sup>1</sup> (" + du + ")(" + u + ")<sup>" +
+    e.prompt = "Evaluate &int;<sub>0</sub><sup>" + std::to_string(c) + "</sup> (" + du + ")(" + u + ")<sup>" +
                std::to_string(n) + "</sup> dx by a substitution.";
     e.solutionSteps = {
         "Put u = " + u + ": then du = (" + du + ") dx, exactly the other factor.",
-        "The limits move with u: x = 0 gives u = 0, x = 1 gives u = " + std::to_string(1 + p) +
-            ".",
-        "&int;<sub>0</sub><sup>" + std::to_string(1 + p) + "</sup> u<sup>" + std::to_string(n) +
-            "</sup> du = " + std::to_string(1 + p) + "<sup>" + std::to_string(n + 1) + "</sup>/" +
+        "The limits move with u: x = 0 gives u = 0, x = " + std::to_string(c) + " gives u = " +
+            std::to_string(top) + ".",
+        "&int;<sub>0</sub><sup>" + std::to_string(top) + "</sup> u<sup>" + std::to_string(n) +
+            "</sup> du = " + std::to_string(top) + "<sup>" + std::to_string(n + 1) + "</sup>/" +
             std::to_string(n + 1) + " = " + answer.get_str() + "."};
     return e;
 }
