@@ -18,8 +18,7 @@ std::string surdTyped(const kit::Surd& s) {
     const mpq_class size = abs(s.coefficient);
     std::string body = s.radicand == 1 ? size.get_str()
                                        : size.get_num().get_str() + "*sqrt(" +
-                                             s.radicand.get_str() + ")/" +
-                                             size.get_den().get_str();
+                                             s.radicand.get_str() + ")/" + size.get_den().get_str();
     return s.coefficient < 0 ? "-(" + body + ")" : body;
 }
 
@@ -69,14 +68,14 @@ kit::Exercise exactValueExercise(kit::Seed seed) {
         return e;
     }
     const kit::Surd value = which == 0 ? exact.sine : which == 1 ? exact.cosine : *exact.tangent;
-    e.expectedAnswer = kit::surdText(value.coefficient < 0 ? kit::Surd{-value.coefficient, value.radicand} : value);
+    e.expectedAnswer = kit::surdText(
+        value.coefficient < 0 ? kit::Surd{-value.coefficient, value.radicand} : value);
     if (value.coefficient < 0)
         e.expectedAnswer = "-" + e.expectedAnswer;
     e.check = expectExactNumber(surdTyped(value));
-    e.solutionSteps.push_back(std::string(names[which]) + "(" + angleText +
-                              ") = " + signedSurdText(value) +
-                              (which == 2 ? " (sin divided by cos, the root moved to the top)."
-                                          : "."));
+    e.solutionSteps.push_back(
+        std::string(names[which]) + "(" + angleText + ") = " + signedSurdText(value) +
+        (which == 2 ? " (sin divided by cos, the root moved to the top)." : "."));
     return e;
 }
 
@@ -116,8 +115,8 @@ kit::Exercise rightTriangleExercise(kit::Seed seed) {
     e.answerHint = "exact length, e.g. 13 or 2√5";
     if (random.chance(0.5)) {
         const long square = a * a + b * b;
-        e.prompt = "A right triangle has legs " + std::to_string(a) + " and " +
-                   std::to_string(b) + ". How long is the hypotenuse?";
+        e.prompt = "A right triangle has legs " + std::to_string(a) + " and " + std::to_string(b) +
+                   ". How long is the hypotenuse?";
         kit::WorkBudget budget(10000);
         e.expectedAnswer = kit::surdText(*kit::exactSquareRoot(square, budget));
         e.check = kit::expectSquareRoot(square);
@@ -155,12 +154,12 @@ kit::Exercise lawOfCosinesExercise(kit::Seed seed) {
     e.answerHint = "exact length, e.g. 7 or 2√13";
     e.expectedAnswer = kit::surdText(*kit::exactSquareRoot(square, budget));
     e.check = kit::expectSquareRoot(square);
-    e.solutionSteps = {
-        "Law of cosines: c² = a² + b² − 2ab·cos C, and cos " + std::to_string(C) + degreeSign +
-            " = " + (obtuse ? "−1/2" : "1/2") + ".",
-        "c² = " + std::to_string(a * a) + " + " + std::to_string(b * b) + (obtuse ? " + " : " − ") +
-            std::to_string(a * b) + " = " + std::to_string(square) + ".",
-        "c = √" + std::to_string(square) + " = " + e.expectedAnswer + "."};
+    e.solutionSteps = {"Law of cosines: c² = a² + b² − 2ab·cos C, and cos " + std::to_string(C) +
+                           degreeSign + " = " + (obtuse ? "−1/2" : "1/2") + ".",
+                       "c² = " + std::to_string(a * a) + " + " + std::to_string(b * b) +
+                           (obtuse ? " + " : " − ") + std::to_string(a * b) + " = " +
+                           std::to_string(square) + ".",
+                       "c = √" + std::to_string(square) + " = " + e.expectedAnswer + "."};
     return e;
 }
 
@@ -170,27 +169,29 @@ kit::Exercise ambiguousCaseExercise(kit::Seed seed) {
     const long b = 2 * random.between(2, 10);
     const long height = b / 2;
     const int shape = static_cast<int>(random.between(0, 3));
-    const long a = shape == 0   ? random.between(1, height - 1)          // too short: none
-                   : shape == 1 ? height                                 // touches: one right
-                   : shape == 2 ? random.between(height + 1, b - 1)      // two
-                                : random.between(b, b + 6);              // long: one
+    const long a = shape == 0   ? random.between(1, height - 1)     // too short: none
+                   : shape == 1 ? height                            // touches: one right
+                   : shape == 2 ? random.between(height + 1, b - 1) // two
+                                : random.between(b, b + 6);         // long: one
     const long count = shape == 0 ? 0 : shape == 2 ? 2 : 1;
     kit::Exercise e;
     e.kind = "ambiguous-case";
     e.prompt = "In triangle ABC, A = 30" + degreeSign + ", b = " + std::to_string(b) +
-               " and a = " + std::to_string(a) + " (the side opposite A). How many triangles "
+               " and a = " + std::to_string(a) +
+               " (the side opposite A). How many triangles "
                "have these measurements?";
     e.answerHint = "0, 1 or 2";
     e.expectedAnswer = std::to_string(count);
     e.check = kit::expectInteger(count);
     e.solutionSteps = {
         "Side a swings from C; the shortest distance from C to the line of side c is the height "
-        "h = b·sin A = " + std::to_string(b) + " · 1/2 = " + std::to_string(height) + ".",
-        shape == 0   ? "a = " + std::to_string(a) + " < h: side a cannot reach the line. No triangle."
+        "h = b·sin A = " +
+            std::to_string(b) + " · 1/2 = " + std::to_string(height) + ".",
+        shape == 0 ? "a = " + std::to_string(a) + " < h: side a cannot reach the line. No triangle."
         : shape == 1 ? "a = h: side a just touches the line, at a right angle. One triangle."
         : shape == 2 ? "h < a < b: side a meets the line twice on the far side of A. Two triangles "
-                       "(B acute and B obtuse, sin B = " + std::to_string(b) + "/(2·" +
-                           std::to_string(a) + ") either way)."
+                       "(B acute and B obtuse, sin B = " +
+                           std::to_string(b) + "/(2·" + std::to_string(a) + ") either way)."
                      : "a ≥ b: the second meeting point falls behind A. One triangle."};
     return e;
 }
@@ -208,24 +209,27 @@ kit::Exercise periodExercise(kit::Seed seed) {
     mpq_class periodOverPi = mpq_class(tangent ? 1 : 2) / b;
     periodOverPi.canonicalize();
     const std::string name = tangent ? "tan" : cosine ? "cos" : "sin";
-    const std::string bText = b == 1 ? "" : (b.get_den() == 1 ? b.get_str() : "(" + b.get_str() + ")");
+    const std::string bText =
+        b == 1 ? "" : (b.get_den() == 1 ? b.get_str() : "(" + b.get_str() + ")");
     const std::string argument =
         bText + "x" + (c == 0 ? "" : (c > 0 ? " + " : " − ") + std::to_string(std::abs(c)));
     kit::Exercise e;
     e.kind = "period";
-    e.prompt = "What is the period of y = " + (A == 1 ? std::string() : A == -1 ? "−" : std::to_string(A)) +
+    e.prompt = "What is the period of y = " +
+               (A == 1    ? std::string()
+                : A == -1 ? "−"
+                          : std::to_string(A)) +
                " " + name + "(" + argument + ")?";
     e.answerHint = "a multiple of pi, e.g. 2pi/3";
     const mpq_class degrees = periodOverPi * 180;
     e.expectedAnswer = radiansTyped(degrees);
     e.check = expectExactNumber(periodOverPi.get_num().get_str() + "*pi/" +
                                 periodOverPi.get_den().get_str());
-    e.solutionSteps = {
-        name + " repeats every " + (tangent ? "π" : "2π") +
-            "; the factor A and the added constant do not change that.",
-        "The argument " + argument + " runs through one period when x grows by " +
-            (tangent ? "π" : "2π") + "/b with b = " + b.get_str() + ".",
-        "Period = " + radiansText(degrees) + "."};
+    e.solutionSteps = {name + " repeats every " + (tangent ? "π" : "2π") +
+                           "; the factor A and the added constant do not change that.",
+                       "The argument " + argument + " runs through one period when x grows by " +
+                           (tangent ? "π" : "2π") + "/b with b = " + b.get_str() + ".",
+                       "Period = " + radiansText(degrees) + "."};
     return e;
 }
 

@@ -73,7 +73,8 @@ kit::AnswerCheck expectExactNumber(std::string expectedTyped) {
         const auto want = expected.value().evaluate({});
         if (!value)
             return {false, "That value is undefined."};
-        const bool close = want && std::abs(*value - *want) <= 1e-12 * std::max(1.0, std::abs(*want));
+        const bool close =
+            want && std::abs(*value - *want) <= 1e-12 * std::max(1.0, std::abs(*want));
         if (close && text.find('.') != std::string::npos)
             return {false, "That is a decimal approximation: give the exact value (with sqrt or "
                            "pi)."};

@@ -72,8 +72,8 @@ std::string factsHtml(const Sinusoid& s) {
     std::string html = "<b>" + formula + "</b><br>";
     const double p = period(s);
     const double piMultiple = p / std::numbers::pi;
-    html += "period: " + std::string(s.kind == WaveKind::Tangent ? "&pi;" : "2&pi;") + "/|b| = " +
-            number(p) + " (= " + number(piMultiple) + "&pi;)<br>";
+    html += "period: " + std::string(s.kind == WaveKind::Tangent ? "&pi;" : "2&pi;") +
+            "/|b| = " + number(p) + " (= " + number(piMultiple) + "&pi;)<br>";
     if (s.kind == WaveKind::Tangent) {
         html += "no amplitude: the tangent takes every real value; vertical asymptotes where "
                 "b(x &minus; c) = &pi;/2 + k&pi;<br>";
@@ -83,9 +83,9 @@ std::string factsHtml(const Sinusoid& s) {
         html += "range: [" + shown(s.shift - std::abs(s.amplitude)) + ", " +
                 shown(s.shift + std::abs(s.amplitude)) + "]<br>";
     }
-    html += "phase shift c = " + shown(s.phase) + " (the graph of " + name(s.kind) +
-            "(bx) moved " + (s.phase >= 0 ? "right" : "left") + " by " +
-            number(std::abs(s.phase)) + "), vertical shift d = " + shown(s.shift);
+    html += "phase shift c = " + shown(s.phase) + " (the graph of " + name(s.kind) + "(bx) moved " +
+            (s.phase >= 0 ? "right" : "left") + " by " + number(std::abs(s.phase)) +
+            "), vertical shift d = " + shown(s.shift);
     return html;
 }
 

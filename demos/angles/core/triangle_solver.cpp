@@ -53,8 +53,7 @@ std::string triangleInequality(double a, double b, double c) {
     return "";
 }
 
-TriangleSolution fromSidesWithSteps(double a, double b, double c,
-                                    std::vector<std::string> steps) {
+TriangleSolution fromSidesWithSteps(double a, double b, double c, std::vector<std::string> steps) {
     TriangleSolution s;
     s.error = triangleInequality(a, b, c);
     if (!s.error.empty())
@@ -72,16 +71,17 @@ TriangleSolution fromSidesWithSteps(double a, double b, double c,
 TriangleSolution fromAnglesAndSide(double A, double B, double a, std::vector<std::string> steps) {
     TriangleSolution s;
     if (A + B >= 180) {
-        s.error = "the two angles add to " + number(A + B) + "°, which leaves nothing for the third";
+        s.error =
+            "the two angles add to " + number(A + B) + "°, which leaves nothing for the third";
         return s;
     }
     const double C = 180 - A - B;
     const double ratio = a / std::sin(toRadians(A));
     steps.push_back("C = 180° − A − B = " + number(C) + "°.");
     steps.push_back("Law of sines: a/sin A = " + number(ratio) + " for every side and angle.");
-    steps.push_back("b = " + number(ratio) + " · sin B = " + number(ratio * std::sin(toRadians(B))) +
-                    ", c = " + number(ratio) + " · sin C = " +
-                    number(ratio * std::sin(toRadians(C))) + ".");
+    steps.push_back(
+        "b = " + number(ratio) + " · sin B = " + number(ratio * std::sin(toRadians(B))) +
+        ", c = " + number(ratio) + " · sin C = " + number(ratio * std::sin(toRadians(C))) + ".");
     s.triangles.push_back(
         {a, ratio * std::sin(toRadians(B)), ratio * std::sin(toRadians(C)), A, B, C});
     s.steps = std::move(steps);
@@ -111,8 +111,8 @@ TriangleSolution solveSSA(double a, double b, double A) {
         }
         const double C = 180 - A - B;
         const double c = a * std::sin(toRadians(C)) / std::sin(toRadians(A));
-        s.steps.push_back("B = " + number(B) + "° gives C = " + number(C) + "° and c = a·sin C / sin A = " +
-                          number(c) + ".");
+        s.steps.push_back("B = " + number(B) + "° gives C = " + number(C) +
+                          "° and c = a·sin C / sin A = " + number(c) + ".");
         s.triangles.push_back({a, b, c, A, B, C});
     }
     if (s.triangles.size() == 2)
@@ -169,15 +169,15 @@ TriangleSolution solveTriangle(TriangleCase which, const std::vector<double>& gi
     case TriangleCase::SSS:
         return fromSidesWithSteps(g[0], g[1], g[2], {});
     case TriangleCase::SAS: {
-        const double a = std::sqrt(g[0] * g[0] + g[2] * g[2] -
-                                   2 * g[0] * g[2] * std::cos(toRadians(g[1])));
+        const double a =
+            std::sqrt(g[0] * g[0] + g[2] * g[2] - 2 * g[0] * g[2] * std::cos(toRadians(g[1])));
         return fromSidesWithSteps(
-            a, g[0], g[2],
-            {"Law of cosines: a² = b² + c² − 2bc·cos A, so a = " + number(a) + "."});
+            a, g[0], g[2], {"Law of cosines: a² = b² + c² − 2bc·cos A, so a = " + number(a) + "."});
     }
     case TriangleCase::ASA:
         if (g[0] + g[2] >= 180) {
-            s.error = "the two angles add to " + number(g[0] + g[2]) + "°, which leaves nothing "
+            s.error = "the two angles add to " + number(g[0] + g[2]) +
+                      "°, which leaves nothing "
                       "for the third";
             return s;
         }

@@ -13,12 +13,12 @@ struct Triangle {
 
 // What was given, in the order the fields ask for it.
 enum class TriangleCase {
-    SSS,       // a, b, c
-    SAS,       // b, A, c: the angle between the two sides
-    ASA,       // B, a, C: the side between the two angles
-    AAS,       // A, B, a: the side opposite the first angle
-    SSA,       // a, b, A: the angle opposite the first side (ambiguous)
-    RightLegs, // a, b with C = 90°
+    SSS,                  // a, b, c
+    SAS,                  // b, A, c: the angle between the two sides
+    ASA,                  // B, a, C: the side between the two angles
+    AAS,                  // A, B, a: the side opposite the first angle
+    SSA,                  // a, b, A: the angle opposite the first side (ambiguous)
+    RightLegs,            // a, b with C = 90°
     RightHypotenuseAngle, // c, A with C = 90°
 };
 

@@ -32,7 +32,9 @@ const CaseStart cases[] = {
     {"AAS: two angles and a side opposite one", TriangleCase::AAS, {"40", "75", "6"}},
     {"SSA: two sides and an angle opposite one (ambiguous)", TriangleCase::SSA, {"7", "10", "30"}},
     {"Right triangle: two legs", TriangleCase::RightLegs, {"3", "4", ""}},
-    {"Right triangle: hypotenuse and an angle", TriangleCase::RightHypotenuseAngle, {"10", "35", ""}},
+    {"Right triangle: hypotenuse and an angle",
+     TriangleCase::RightHypotenuseAngle,
+     {"10", "35", ""}},
 };
 
 QString number(double v) {
@@ -128,11 +130,13 @@ QString TriangleTab::resultHtml() const {
         const double ratioA = t.a / std::sin(t.A * std::numbers::pi / 180);
         const double ratioB = t.b / std::sin(t.B * std::numbers::pi / 180);
         const double ratioC = t.c / std::sin(t.C * std::numbers::pi / 180);
-        const double cosineCheck = t.a * t.a - (t.b * t.b + t.c * t.c -
-                                                2 * t.b * t.c * std::cos(t.A * std::numbers::pi / 180));
+        const double cosineCheck =
+            t.a * t.a -
+            (t.b * t.b + t.c * t.c - 2 * t.b * t.c * std::cos(t.A * std::numbers::pi / 180));
         html += QString("<p><b>%1</b> a = %2, b = %3, c = %4; A = %5°, B = %6°, C = %7°; "
                         "area = %8</p>")
-                    .arg(solution_.triangles.size() > 1 ? tr("Triangle %1:").arg(index) : tr("Solution:"))
+                    .arg(solution_.triangles.size() > 1 ? tr("Triangle %1:").arg(index)
+                                                        : tr("Solution:"))
                     .arg(number(t.a), number(t.b), number(t.c), number(t.A), number(t.B),
                          number(t.C), number(triangleArea(t)));
         html += tr("<p>Check by the law of sines: a/sin A = %1, b/sin B = %2, c/sin C = %3. "

@@ -80,7 +80,8 @@ UnitCircleTab::UnitCircleTab(QWidget* parent)
     layout->addWidget(hint);
     layout->addWidget(canvas_, 3);
     layout->addWidget(facts_, 2);
-    connect(canvas_, &kit::Canvas::pointMoved, this, [this](const QString&, QPointF p) { dragTo(p); });
+    connect(canvas_, &kit::Canvas::pointMoved, this,
+            [this](const QString&, QPointF p) { dragTo(p); });
     connect(degreesField_, &QDoubleSpinBox::valueChanged, this, &UnitCircleTab::setDegrees);
     setDegrees(30);
 }
@@ -121,10 +122,9 @@ QString UnitCircleTab::factsHtml() const {
     if (whole(degrees_)) {
         const long d = std::lround(degrees_);
         const int q = quadrantOf(d);
-        html += q == 0 ? tr(" &nbsp; (on an axis)")
-                       : tr(" &nbsp; (quadrant %1, reference angle %2°)")
-                             .arg(q)
-                             .arg(referenceAngle(d));
+        html +=
+            q == 0 ? tr(" &nbsp; (on an axis)")
+                   : tr(" &nbsp; (quadrant %1, reference angle %2°)").arg(q).arg(referenceAngle(d));
     }
     html += "</p><table cellspacing=\"4\">";
     const auto exact = special ? exactTrig(std::lround(degrees_)) : std::nullopt;
@@ -137,8 +137,7 @@ QString UnitCircleTab::factsHtml() const {
                 .arg(cosineColour.name(), number(c), exact ? exactCell(&exact->cosine) : "");
     const bool tanDefined = std::abs(c) > 1e-12;
     html += QString("<tr><td style='color:%1'>tan θ</td><td>%2%3</td></tr>")
-                .arg(tangentColour.name(),
-                     tanDefined ? number(s / c) : tr("undefined (cos θ = 0)"),
+                .arg(tangentColour.name(), tanDefined ? number(s / c) : tr("undefined (cos θ = 0)"),
                      exact && exact->tangent ? exactCell(&*exact->tangent) : "");
     html += "</table><p><b>" + tr("Identities at this angle") + "</b></p><table cellspacing=\"3\">";
     for (const Identity& identity : basicIdentities()) {
@@ -151,9 +150,8 @@ QString UnitCircleTab::factsHtml() const {
         }
         const bool agree = std::abs(left - right) <= 1e-9 * (1 + std::abs(left));
         html += QString("<tr><td>%1</td><td>%2 &nbsp;%3&nbsp; %4</td><td>%5</td></tr>")
-                    .arg(QString::fromStdString(identity.html), number(left),
-                         agree ? "=" : "&ne;", number(right),
-                         QString::fromStdString(identity.reason));
+                    .arg(QString::fromStdString(identity.html), number(left), agree ? "=" : "&ne;",
+                         number(right), QString::fromStdString(identity.reason));
     }
     return html + "</table>";
 }

@@ -14,7 +14,7 @@ struct AreaBetween {
     std::string error;
     std::vector<double> crossings; // inside (a, b)
     double area = 0;
-    std::vector<double> pieceIntegrals; // ∫ (f − g) on each piece, signed
+    std::vector<double> pieceIntegrals;   // ∫ (f − g) on each piece, signed
     std::optional<kit::Expression> exact; // when f − g keeps one sign and has an antiderivative
     std::optional<FoundAntiderivative> antiderivative; // of f − g
 };

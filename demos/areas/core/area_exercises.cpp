@@ -55,18 +55,17 @@ kit::Exercise riemannSumExercise(kit::Seed seed) {
     total.canonicalize();
     kit::Exercise e = withRationalAnswer("riemann-sum", total);
     e.prompt = "Approximate " + integralHtml("0", std::to_string(length), polynomialHtml(f)) +
-               " by the <b>" + names[rule] + "</b> " +
-               (rule == 3 ? "rule" : "sum") + " with n = " + std::to_string(n) + " equal pieces.";
+               " by the <b>" + names[rule] + "</b> " + (rule == 3 ? "rule" : "sum") +
+               " with n = " + std::to_string(n) + " equal pieces.";
     const std::string where = rule == 0   ? "the left end of each piece"
                               : rule == 1 ? "the right end of each piece"
                               : rule == 2 ? "the middle of each piece"
                                           : "the average of f at both ends of each piece";
-    e.solutionSteps = {
-        "Each piece has width h = (" + std::to_string(length) + " &minus; 0)/" +
-            std::to_string(n) + " = " + h.get_str() + ".",
-        "The heights are taken at " + where + ": " + terms + ".",
-        "Sum = h &middot; (" + terms + ") = " + h.get_str() + " &middot; " +
-            canonical(total / h).get_str() + " = " + total.get_str() + "."};
+    e.solutionSteps = {"Each piece has width h = (" + std::to_string(length) + " &minus; 0)/" +
+                           std::to_string(n) + " = " + h.get_str() + ".",
+                       "The heights are taken at " + where + ": " + terms + ".",
+                       "Sum = h &middot; (" + terms + ") = " + h.get_str() + " &middot; " +
+                           canonical(total / h).get_str() + " = " + total.get_str() + "."};
     return e;
 }
 
@@ -85,14 +84,13 @@ kit::Exercise definiteIntegralExercise(kit::Seed seed) {
     kit::Exercise e = withRationalAnswer("definite-integral", answer);
     e.prompt = "Evaluate " + integralHtml(std::to_string(a), std::to_string(b), polynomialHtml(f)) +
                " exactly.";
-    e.solutionSteps = {
-        "An antiderivative, term by term with the power rule x<sup>k</sup> &rarr; "
-        "x<sup>k+1</sup>/(k + 1): F(x) = " +
-            polynomialHtml(F) + ".",
-        "F(" + std::to_string(b) + ") = " + rationalHtml(Fb) + " and F(" + std::to_string(a) +
-            ") = " + rationalHtml(Fa) + ".",
-        "By the fundamental theorem the integral is F(b) &minus; F(a) = " + rationalHtml(answer) +
-            "."};
+    e.solutionSteps = {"An antiderivative, term by term with the power rule x<sup>k</sup> &rarr; "
+                       "x<sup>k+1</sup>/(k + 1): F(x) = " +
+                           polynomialHtml(F) + ".",
+                       "F(" + std::to_string(b) + ") = " + rationalHtml(Fb) + " and F(" +
+                           std::to_string(a) + ") = " + rationalHtml(Fa) + ".",
+                       "By the fundamental theorem the integral is F(b) &minus; F(a) = " +
+                           rationalHtml(answer) + "."};
     return e;
 }
 
@@ -105,16 +103,16 @@ kit::Exercise fundamentalTheoremExercise(kit::Seed seed) {
     const mpq_class answer = squared ? canonical(valueAt(p, inner) * 2 * k) : valueAt(p, inner);
     kit::Exercise e = withRationalAnswer("fundamental-theorem", answer);
     const std::string upper = squared ? "x<sup>2</sup>" : "x";
-    e.prompt = "A(x) = &int;<sub>" + std::to_string(start) + "</sub><sup>" + upper +
-               "</sup> (" + polynomialHtml(p, "t") + ") dt. What is A&prime;(" +
-               std::to_string(k) + ")?";
+    e.prompt = "A(x) = &int;<sub>" + std::to_string(start) + "</sub><sup>" + upper + "</sup> (" +
+               polynomialHtml(p, "t") + ") dt. What is A&prime;(" + std::to_string(k) + ")?";
     e.solutionSteps.push_back("The fundamental theorem: d/dx &int;<sub>a</sub><sup>x</sup> f(t) dt "
                               "= f(x); the lower limit " +
                               std::to_string(start) + " does not matter.");
     if (squared) {
-        e.solutionSteps.push_back("With the upper limit x<sup>2</sup> the chain rule adds the "
-                                  "factor (x<sup>2</sup>)&prime; = 2x: A&prime;(x) = f(x<sup>2</sup>)"
-                                  " &middot; 2x.");
+        e.solutionSteps.push_back(
+            "With the upper limit x<sup>2</sup> the chain rule adds the "
+            "factor (x<sup>2</sup>)&prime; = 2x: A&prime;(x) = f(x<sup>2</sup>)"
+            " &middot; 2x.");
         e.solutionSteps.push_back("A&prime;(" + std::to_string(k) + ") = f(" + inner.get_str() +
                                   ") &middot; " + std::to_string(2 * k) + " = " +
                                   rationalHtml(valueAt(p, inner)) + " &middot; " +
@@ -136,8 +134,9 @@ kit::Exercise areaBetweenExercise(kit::Seed seed) {
         const long width = q - p;
         const mpq_class answer = canonical(mpq_class(width * width * width, 6));
         e = withRationalAnswer("area-between", answer);
-        e.prompt = "Find the area enclosed between y = x<sup>2</sup> and y = " +
-                   polynomialHtml(line) + ".";
+        e.prompt =
+            "Find the area enclosed between y = x<sup>2</sup> and y = " + polynomialHtml(line) +
+            ".";
         const mpq_class middle = canonical(mpq_class(p + q, 2));
         const Polynomial difference{{mpq_class(-p * q), mpq_class(p + q), mpq_class(-1)}};
         const Polynomial F = antiderivativeOf(difference);
@@ -145,14 +144,13 @@ kit::Exercise areaBetweenExercise(kit::Seed seed) {
             "The curves meet where x<sup>2</sup> = " + polynomialHtml(line) +
                 ", that is x<sup>2</sup> &minus; (" + std::to_string(p + q) + ")x + (" +
                 std::to_string(p * q) + ") = (x &minus; (" + std::to_string(p) + "))(x &minus; (" +
-                std::to_string(q) + ")) = 0: at x = " + std::to_string(p) + " and x = " +
-                std::to_string(q) + ".",
-            "Between them the line is above the parabola (compare at x = " +
-                rationalHtml(middle) + "): the height of a strip is " +
-                polynomialHtml(difference) + ".",
+                std::to_string(q) + ")) = 0: at x = " + std::to_string(p) +
+                " and x = " + std::to_string(q) + ".",
+            "Between them the line is above the parabola (compare at x = " + rationalHtml(middle) +
+                "): the height of a strip is " + polynomialHtml(difference) + ".",
             "An antiderivative is F(x) = " + polynomialHtml(F) + "; the area is F(" +
-                std::to_string(q) + ") &minus; F(" + std::to_string(p) + ") = " +
-                rationalHtml(valueAt(F, q)) + " &minus; (" + rationalHtml(valueAt(F, p)) +
+                std::to_string(q) + ") &minus; F(" + std::to_string(p) +
+                ") = " + rationalHtml(valueAt(F, q)) + " &minus; (" + rationalHtml(valueAt(F, p)) +
                 ") = " + answer.get_str() + "."};
         return e;
     }
@@ -182,28 +180,29 @@ kit::Exercise substitutionExercise(kit::Seed seed) {
                   static_cast<unsigned long>(n + 1));
     const mpq_class answer = canonical(mpq_class(power, n + 1));
     kit::Exercise e = withRationalAnswer("substitution", answer);
-    const std::string u = p == 0 ? "x<sup>2</sup>"
-                                 : "x<sup>2</sup> + " + (p == 1 ? std::string() : std::to_string(p)) + "x";
+    const std::string u =
+        p == 0 ? "x<sup>2</sup>"
+               : "x<sup>2</sup> + " + (p == 1 ? std::string() : std::to_string(p)) + "x";
     const std::string du = p == 0 ? "2x" : "2x + " + std::to_string(p);
-    e.prompt = "Evaluate &int;<sub>0</sub><sup>" + std::to_string(c) + "</sup> (" + du + ")(" + u + ")<sup>" +
-               std::to_string(n) + "</sup> dx by a substitution.";
-    e.solutionSteps = {
-        "Put u = " + u + ": then du = (" + du + ") dx, exactly the other factor.",
-        "The limits move with u: x = 0 gives u = 0, x = " + std::to_string(c) + " gives u = " +
-            std::to_string(top) + ".",
-        "&int;<sub>0</sub><sup>" + std::to_string(top) + "</sup> u<sup>" + std::to_string(n) +
-            "</sup> du = " + std::to_string(top) + "<sup>" + std::to_string(n + 1) + "</sup>/" +
-            std::to_string(n + 1) + " = " + answer.get_str() + "."};
+    e.prompt = "Evaluate &int;<sub>0</sub><sup>" + std::to_string(c) + "</sup> (" + du + ")(" + u +
+               ")<sup>" + std::to_string(n) + "</sup> dx by a substitution.";
+    e.solutionSteps = {"Put u = " + u + ": then du = (" + du + ") dx, exactly the other factor.",
+                       "The limits move with u: x = 0 gives u = 0, x = " + std::to_string(c) +
+                           " gives u = " + std::to_string(top) + ".",
+                       "&int;<sub>0</sub><sup>" + std::to_string(top) + "</sup> u<sup>" +
+                           std::to_string(n) + "</sup> du = " + std::to_string(top) + "<sup>" +
+                           std::to_string(n + 1) + "</sup>/" + std::to_string(n + 1) + " = " +
+                           answer.get_str() + "."};
     return e;
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {
-    return {{"riemann-sum", "Riemann and trapezoid sums", riemannSumExercise},
-            {"definite-integral", "Definite integral of a polynomial", definiteIntegralExercise},
-            {"fundamental-theorem", "The fundamental theorem: A\u2032(x)",
-             fundamentalTheoremExercise},
-            {"area-between", "Area between curves", areaBetweenExercise},
-            {"substitution", "Substitution", substitutionExercise}};
+    return {
+        {"riemann-sum", "Riemann and trapezoid sums", riemannSumExercise},
+        {"definite-integral", "Definite integral of a polynomial", definiteIntegralExercise},
+        {"fundamental-theorem", "The fundamental theorem: A\u2032(x)", fundamentalTheoremExercise},
+        {"area-between", "Area between curves", areaBetweenExercise},
+        {"substitution", "Substitution", substitutionExercise}};
 }
 
 } // namespace areas

@@ -49,8 +49,8 @@ NumericIntegral gaussKronrod(const kit::Expression& f, double a, double b) {
     } catch (const Undefined& u) {
         result.error = "f is not defined at x = " + number(u.x) + " inside " + interval(a, b);
     } catch (const std::exception&) {
-        result.error = "the numeric integral did not settle: f varies too wildly on " +
-                       interval(a, b);
+        result.error =
+            "the numeric integral did not settle: f varies too wildly on " + interval(a, b);
     }
     if (result.error.empty() && !std::isfinite(result.value))
         result.error = "the numeric integral is not finite on " + interval(a, b);
@@ -85,12 +85,12 @@ std::string integrabilityProblem(const kit::Expression& f, double a, double b) {
         const auto before = graphs::valueAt(f, *firstUndefined - step);
         const auto after = graphs::valueAt(f, *firstUndefined + step);
         if (before && after && std::min(std::abs(*before), std::abs(*after)) > 1e4)
-            return "f has a pole at x = " + number(*firstUndefined) + " inside " +
-                   interval(a, b) + ": this is an improper integral, not computed here";
+            return "f has a pole at x = " + number(*firstUndefined) + " inside " + interval(a, b) +
+                   ": this is an improper integral, not computed here";
     }
     if (firstUndefined)
-        return "f is not defined on part of " + interval(a, b) + " (at x = " +
-               number(*firstUndefined) + ")";
+        return "f is not defined on part of " + interval(a, b) +
+               " (at x = " + number(*firstUndefined) + ")";
     // Defined at every sample: the pieces of the graph part only across a pole.
     int poles = 0;
     // A small view height makes every steep stretch be followed until it flattens or blows up.

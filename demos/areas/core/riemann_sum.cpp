@@ -50,8 +50,7 @@ RiemannSum riemannSum(const kit::Expression& f, double a, double b, int n, SumRu
         if (!v) {
             std::ostringstream out;
             out.precision(6);
-            out << "f is not defined at x = " << x << ", a point the " << ruleName(rule)
-                << " uses";
+            out << "f is not defined at x = " << x << ", a point the " << ruleName(rule) << " uses";
             sum.error = out.str();
             return false;
         }

@@ -82,7 +82,8 @@ void AreaFunctionTab::recompute() {
     message_->clear();
     const auto parsed = graphs::parseFunction(functionField_->text().toStdString());
     if (!parsed.ok()) {
-        message_->setText(("f(t): " + QString::fromStdString(parsed.error().message)).toHtmlEscaped());
+        message_->setText(
+            ("f(t): " + QString::fromStdString(parsed.error().message)).toHtmlEscaped());
         moveTo(x_);
         return;
     }

@@ -41,15 +41,15 @@ BetweenTab::BetweenTab(QWidget* parent)
     canvas_->setPainterCallback(
         [this](QPainter& painter, const kit::CanvasTransform& t) { paint(painter, t); });
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QString("<b style='color:%1'>f(x) =</b>")
-                                   .arg(graphs::functionColour(0).name()),
-                               this),
-                    0, 0);
+    grid->addWidget(
+        new QLabel(QString("<b style='color:%1'>f(x) =</b>").arg(graphs::functionColour(0).name()),
+                   this),
+        0, 0);
     grid->addWidget(fField_, 0, 1);
-    grid->addWidget(new QLabel(QString("<b style='color:%1'>g(x) =</b>")
-                                   .arg(graphs::functionColour(1).name()),
-                               this),
-                    0, 2);
+    grid->addWidget(
+        new QLabel(QString("<b style='color:%1'>g(x) =</b>").arg(graphs::functionColour(1).name()),
+                   this),
+        0, 2);
     grid->addWidget(gField_, 0, 3);
     grid->addWidget(new QLabel(tr("from a ="), this), 1, 0);
     grid->addWidget(lowerField_, 1, 1);
@@ -77,17 +77,16 @@ void BetweenTab::recompute() {
     const auto f = graphs::parseFunction(fField_->text().toStdString());
     const auto g = graphs::parseFunction(gField_->text().toStdString());
     if (!f.ok() || !g.ok()) {
-        message_->setText(
-            QString::fromStdString(!f.ok() ? "f(x): " + f.error().message
-                                           : "g(x): " + g.error().message)
-                .toHtmlEscaped());
+        message_->setText(QString::fromStdString(!f.ok() ? "f(x): " + f.error().message
+                                                         : "g(x): " + g.error().message)
+                              .toHtmlEscaped());
         canvas_->update();
         return;
     }
     f_ = f.value();
     g_ = g.value();
-    const auto interval = parseInterval(lowerField_->text().toStdString(),
-                                        upperField_->text().toStdString());
+    const auto interval =
+        parseInterval(lowerField_->text().toStdString(), upperField_->text().toStdString());
     if (!interval.ok()) {
         message_->setText(QString::fromStdString(interval.error().message).toHtmlEscaped());
         canvas_->update();
@@ -101,8 +100,8 @@ void BetweenTab::recompute() {
         return;
     }
     QString html = tr("<p>Area between the curves on [%1, %2]: <b>%3</b>")
-                       .arg(lowerField_->text().toHtmlEscaped(), upperField_->text().toHtmlEscaped(),
-                            shownNumber(result_->area, 10));
+                       .arg(lowerField_->text().toHtmlEscaped(),
+                            upperField_->text().toHtmlEscaped(), shownNumber(result_->area, 10));
     if (result_->exact)
         html += tr(" = %1 exactly").arg(formula(*result_->exact));
     html += "</p>";

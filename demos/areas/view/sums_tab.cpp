@@ -116,13 +116,12 @@ void SumsTab::recompute() {
     integral_.reset();
     message_->clear();
     const auto parsed = graphs::parseFunction(functionField_->text().toStdString());
-    const auto interval = parseInterval(lowerField_->text().toStdString(),
-                                        upperField_->text().toStdString());
+    const auto interval =
+        parseInterval(lowerField_->text().toStdString(), upperField_->text().toStdString());
     if (!parsed.ok() || !interval.ok()) {
-        message_->setText(
-            QString::fromStdString(parsed.ok() ? interval.error().message
-                                               : "f(x): " + parsed.error().message)
-                .toHtmlEscaped());
+        message_->setText(QString::fromStdString(parsed.ok() ? interval.error().message
+                                                             : "f(x): " + parsed.error().message)
+                              .toHtmlEscaped());
         facts_->clear();
         sum_.reset();
         canvas_->update();

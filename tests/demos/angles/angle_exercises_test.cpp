@@ -20,9 +20,9 @@ namespace {
 std::vector<std::string> besideTheAnswer(const kit::Exercise& e) {
     if (e.expectedAnswer == "undefined")
         return {"0", "1"};
-    const auto value = kit::Expression::parse(e.expectedAnswer == "0" ? "0" : e.expectedAnswer,
-                                              {});
-    std::vector<std::string> wrong{"(" + e.expectedAnswer + ")+1", "2*(" + e.expectedAnswer + ")+3"};
+    const auto value = kit::Expression::parse(e.expectedAnswer == "0" ? "0" : e.expectedAnswer, {});
+    std::vector<std::string> wrong{"(" + e.expectedAnswer + ")+1",
+                                   "2*(" + e.expectedAnswer + ")+3"};
     if (value.ok() && value.value().evaluate({}) && *value.value().evaluate({}) != 0)
         wrong.push_back("-(" + e.expectedAnswer + ")");
     return wrong;
@@ -68,7 +68,7 @@ TEST(AngleExercises, ExactValuesAgreeWithTheLibrarysFunctions) {
             radians = angle == "0" ? 0 : typedValue(angle);
         }
         const std::string name = m[1];
-        const double truth = name == "sin" ? std::sin(radians)
+        const double truth = name == "sin"   ? std::sin(radians)
                              : name == "cos" ? std::cos(radians)
                                              : std::tan(radians);
         if (e.expectedAnswer == "undefined") {
@@ -92,9 +92,9 @@ TEST(AngleExercises, TriangleAnswersAgreeWithCoordinatesAndTheSolver) {
 
         const kit::Exercise ssa = ambiguousCaseExercise(seed);
         const auto m = numbersIn(ssa.prompt); // A, b, a
-        const auto solved = solveTriangle(TriangleCase::SSA,
-                                          {static_cast<double>(m[2]), static_cast<double>(m[1]),
-                                           static_cast<double>(m[0])});
+        const auto solved =
+            solveTriangle(TriangleCase::SSA, {static_cast<double>(m[2]), static_cast<double>(m[1]),
+                                              static_cast<double>(m[0])});
         EXPECT_EQ(std::to_string(solved.triangles.size()), ssa.expectedAnswer) << ssa.prompt;
 
         const kit::Exercise right = rightTriangleExercise(seed);
@@ -118,13 +118,16 @@ TEST(AngleExercises, PeriodsAreWhereTheFunctionRepeats) {
         const kit::Exercise e = periodExercise(seed);
         std::smatch m;
         const std::string prompt = e.prompt;
-        ASSERT_TRUE(std::regex_search(prompt, m, std::regex("(sin|cos|tan)\\((\\((\\d+)/(\\d+)\\)|(\\d*))x")))
+        ASSERT_TRUE(std::regex_search(prompt, m,
+                                      std::regex("(sin|cos|tan)\\((\\((\\d+)/(\\d+)\\)|(\\d*))x")))
             << prompt;
         const double b = m[3].matched ? std::stod(m[3]) / std::stod(m[4])
                                       : (m[5].str().empty() ? 1.0 : std::stod(m[5]));
         const double p = typedValue(e.expectedAnswer);
         const auto f = [&](double x) {
-            return m[1] == "sin" ? std::sin(b * x) : m[1] == "cos" ? std::cos(b * x) : std::tan(b * x);
+            return m[1] == "sin"   ? std::sin(b * x)
+                   : m[1] == "cos" ? std::cos(b * x)
+                                   : std::tan(b * x);
         };
         for (double x : {0.1, 0.4})
             EXPECT_NEAR(f(x + p), f(x), 1e-8) << prompt;

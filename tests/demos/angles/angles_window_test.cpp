@@ -45,8 +45,9 @@ TEST_F(AnglesWindow, DraggingPRoundTheCircleShowsTheExactValuesOfTheAngle) {
     const double angle = 150 * std::numbers::pi / 180;
     const QPoint from = canvas->transform().toPixels(canvas->pointPosition("P")).toPoint();
     // Drop P a little off the circle near 150°: it snaps to the circle at 150°.
-    const QPoint to =
-        canvas->transform().toPixels(QPointF(1.1 * std::cos(angle), 1.1 * std::sin(angle))).toPoint();
+    const QPoint to = canvas->transform()
+                          .toPixels(QPointF(1.1 * std::cos(angle), 1.1 * std::sin(angle)))
+                          .toPoint();
     QTest::mousePress(canvas, Qt::LeftButton, {}, from);
     QTest::mouseMove(canvas, (from + to) / 2);
     QTest::mouseMove(canvas, to);

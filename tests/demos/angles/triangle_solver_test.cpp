@@ -29,8 +29,8 @@ double angleAt(Corner p, Corner q, Corner r) {
 }
 
 Triangle fromCorners(Corner A, Corner B, Corner C) {
-    return {distance(B, C), distance(A, C), distance(A, B), angleAt(A, B, C), angleAt(B, A, C),
-            angleAt(C, A, B)};
+    return {distance(B, C),   distance(A, C),   distance(A, B),
+            angleAt(A, B, C), angleAt(B, A, C), angleAt(C, A, B)};
 }
 
 double sinDeg(double d) {
@@ -50,8 +50,12 @@ void expectLawsHold(const Triangle& t) {
 }
 
 void expectSame(const Triangle& found, const Triangle& truth) {
-    for (auto [x, y] : {std::pair{found.a, truth.a}, {found.b, truth.b}, {found.c, truth.c},
-                        {found.A, truth.A}, {found.B, truth.B}, {found.C, truth.C}})
+    for (auto [x, y] : {std::pair{found.a, truth.a},
+                        {found.b, truth.b},
+                        {found.c, truth.c},
+                        {found.A, truth.A},
+                        {found.B, truth.B},
+                        {found.C, truth.C}})
         EXPECT_NEAR(x, y, 1e-7 * (1 + std::abs(y)));
 }
 
@@ -62,8 +66,8 @@ TEST(TriangleSolver, EveryCaseRecoversTrianglesBuiltFromCoordinates) {
     std::uniform_real_distribution<double> coordinate(-10, 10);
     int tested = 0;
     while (tested < 300) {
-        const Corner A{coordinate(engine), coordinate(engine)}, B{coordinate(engine), coordinate(engine)},
-            C{coordinate(engine), coordinate(engine)};
+        const Corner A{coordinate(engine), coordinate(engine)},
+            B{coordinate(engine), coordinate(engine)}, C{coordinate(engine), coordinate(engine)};
         const Triangle t = fromCorners(A, B, C);
         if (std::min({t.A, t.B, t.C}) < 3) // nearly flat: the angles are ill-conditioned
             continue;

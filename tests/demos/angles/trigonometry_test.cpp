@@ -75,7 +75,8 @@ TEST(Sinusoids, TheGraphRepeatsAfterItsPeriodAndNotAfterHalfOfIt) {
             const double p = period(s);
             for (double x : {0.1, 0.33, 1.2}) {
                 EXPECT_NEAR(valueAt(s, x + p), valueAt(s, x), 1e-8 * (1 + std::abs(valueAt(s, x))));
-                EXPECT_NEAR(valueAt(s, x + 3 * p), valueAt(s, x), 1e-7 * (1 + std::abs(valueAt(s, x))));
+                EXPECT_NEAR(valueAt(s, x + 3 * p), valueAt(s, x),
+                            1e-7 * (1 + std::abs(valueAt(s, x))));
             }
             EXPECT_GT(std::abs(valueAt(s, 0.33 + p / 2) - valueAt(s, 0.33)) +
                           std::abs(valueAt(s, 0.1 + p / 3) - valueAt(s, 0.1)),
@@ -108,9 +109,10 @@ TEST(Identities, BothSidesAgreeWhereverTheyAreDefined) {
 
 TEST(ExactAnswers, EquivalentFormsAreAcceptedAndApproximationsRefusedWithTheReason) {
     const auto rootThreeHalves = expectExactNumber("sqrt(3)/2");
-    for (const char* typed : {"sqrt(3)/2", "\u221a3/2", "(1/2)sqrt(3)", "3/(2sqrt(3))",
-                              "sqrt(3/4)", "\u221a(3)/2"})
-        EXPECT_TRUE(rootThreeHalves(typed).correct) << typed << ": " << rootThreeHalves(typed).message;
+    for (const char* typed :
+         {"sqrt(3)/2", "\u221a3/2", "(1/2)sqrt(3)", "3/(2sqrt(3))", "sqrt(3/4)", "\u221a(3)/2"})
+        EXPECT_TRUE(rootThreeHalves(typed).correct)
+            << typed << ": " << rootThreeHalves(typed).message;
     EXPECT_NE(rootThreeHalves("0.8660254037844386").message.find("decimal"), std::string::npos);
     EXPECT_NE(rootThreeHalves("-sqrt(3)/2").message.find("sign"), std::string::npos);
     EXPECT_NE(rootThreeHalves("\u2212\u221a3/2").message.find("sign"), std::string::npos);

@@ -50,8 +50,8 @@ struct Integral {
 
 Integral integralIn(const std::string& prompt) {
     std::smatch m;
-    EXPECT_TRUE(std::regex_search(prompt, m,
-                                  std::regex("&int;<sub>([^<]*)</sub><sup>([^<]*)</sup> (.*) d[xt]")))
+    EXPECT_TRUE(std::regex_search(
+        prompt, m, std::regex("&int;<sub>([^<]*)</sub><sup>([^<]*)</sup> (.*) d[xt]")))
         << prompt;
     return {std::stod(typedFrom(m[1])), std::stod(typedFrom(m[2])), typedFrom(m[3])};
 }
@@ -78,7 +78,8 @@ TEST(AreaExercises, SumsAndIntegralsAgreeWithTheirNumericValues) {
                     answerOf(sum), 1e-10)
             << sum.prompt;
 
-        for (const kit::Exercise& e : {definiteIntegralExercise(seed), substitutionExercise(seed)}) {
+        for (const kit::Exercise& e :
+             {definiteIntegralExercise(seed), substitutionExercise(seed)}) {
             const Integral i = integralIn(e.prompt);
             const NumericIntegral numeric = gaussKronrod(function(i.body), i.a, i.b);
             ASSERT_TRUE(numeric.error.empty());
@@ -92,13 +93,15 @@ TEST(AreaExercises, FundamentalTheoremAnswersAreTheSlopesOfTheAreas) {
     for (kit::Seed seed = 0; seed < 150; ++seed) {
         const kit::Exercise e = fundamentalTheoremExercise(seed);
         std::smatch m;
-        ASSERT_TRUE(std::regex_search(e.prompt, m,
-                                      std::regex("<sub>(-?\\d+)</sub><sup>(x|x<sup>2</sup>)</sup> "
-                                                 "\\((.*)\\) dt\\. What is A&prime;\\((-?\\d+)\\)")))
+        ASSERT_TRUE(
+            std::regex_search(e.prompt, m,
+                              std::regex("<sub>(-?\\d+)</sub><sup>(x|x<sup>2</sup>)</sup> "
+                                         "\\((.*)\\) dt\\. What is A&prime;\\((-?\\d+)\\)")))
             << e.prompt;
         const double start = std::stod(m[1]), k = std::stod(m[4]);
         const bool squared = m[2] != "x";
-        const kit::Expression p = function(std::regex_replace(typedFrom(m[3]), std::regex("t"), "x"));
+        const kit::Expression p =
+            function(std::regex_replace(typedFrom(m[3]), std::regex("t"), "x"));
         const auto A = [&](double x) { return *areaUpTo(p, start, squared ? x * x : x); };
         const double h = 1e-4;
         EXPECT_NEAR((A(k + h) - A(k - h)) / (2 * h), answerOf(e), 1e-5) << e.prompt;
@@ -114,7 +117,8 @@ TEST(AreaExercises, AreasBetweenCurvesAgreeWithTheNumericArea) {
             f = typedFrom(m[1]);
             g = typedFrom(m[2]);
         } else {
-            ASSERT_TRUE(std::regex_search(e.prompt, m, std::regex("between y = (.*) and the x-axis")));
+            ASSERT_TRUE(
+                std::regex_search(e.prompt, m, std::regex("between y = (.*) and the x-axis")));
             f = typedFrom(m[1]);
         }
         const auto meet = crossings(function(f), function(g), -10, 10);

@@ -1,8 +1,8 @@
 // The integrals window through its real widgets: the exercises answered wrong and right, the
 // sums' pieces drawn as n moves, typed faults named, the point x dragged along the area
 // function, and the area between two curves from their crossings.
-#include "areas/view/areas_definition.h"
 #include "areas/view/area_function_tab.h"
+#include "areas/view/areas_definition.h"
 #include "areas/view/between_tab.h"
 #include "areas/view/sums_tab.h"
 
@@ -50,7 +50,8 @@ TEST_F(AreasWindow, TheSumFollowsTheSliderAndItsPiecesAreDrawn) {
     auto* sums = window.findChild<areas::SumsTab*>();
     auto* canvas = find<kit::Canvas>("sumPlot");
     ASSERT_TRUE(sums && canvas);
-    EXPECT_TRUE(text("sumFacts").contains("F(b) \u2212 F(a) = 8/3")) << text("sumFacts").toStdString();
+    EXPECT_TRUE(text("sumFacts").contains("F(b) \u2212 F(a) = 8/3"))
+        << text("sumFacts").toStdString();
     find<QComboBox>("ruleChooser")->setCurrentIndex(0);
     find<QSlider>("piecesSlider")->setValue(10);
     // Σ (k/5)² · 1/5 for k = 0 … 9 = 285/125.
@@ -118,7 +119,8 @@ TEST_F(AreasWindow, TheAreaBetweenCurvesUsesTheirCrossings) {
     showTab(2);
     auto* tab = window.findChild<areas::BetweenTab*>();
     ASSERT_TRUE(tab);
-    EXPECT_TRUE(text("betweenFacts").contains("= 1/6 exactly")) << text("betweenFacts").toStdString();
+    EXPECT_TRUE(text("betweenFacts").contains("= 1/6 exactly"))
+        << text("betweenFacts").toStdString();
     type("upperCurveField", "4 - x^2");
     type("lowerCurveField", "0");
     type("betweenLowerField", "5");

@@ -34,12 +34,29 @@ double secondQuadrature(const kit::Expression& f, double a, double b) {
 } // namespace
 
 TEST(Antiderivatives, TheDifferenceQuotientOfFIsTheTypedFunction) {
-    const char* found[] = {"3x^2 - 2x + 5", "(2x + 1)^3", "x^(-2)", "1/x", "sqrt(x)",
-                           "1/(3x + 1)", "sin(3x + 1)", "cos(x/2)", "exp(2x)", "2^x",
-                           "tan(x)", "ln(x)", "sinh(x) + cosh(2x)", "1/(x^2 + 4)",
-                           "1/sqrt(9 - x^2)", "x exp(x^2)", "sin(x)cos(x)^3",
-                           "2x(x^2 + 1)^5", "cos(x)/sin(x)", "x/(x^2 + 1)",
-                           "exp(sin(x))cos(x)", "(ln(x))^2/x", "e^x"};
+    const char* found[] = {"3x^2 - 2x + 5",
+                           "(2x + 1)^3",
+                           "x^(-2)",
+                           "1/x",
+                           "sqrt(x)",
+                           "1/(3x + 1)",
+                           "sin(3x + 1)",
+                           "cos(x/2)",
+                           "exp(2x)",
+                           "2^x",
+                           "tan(x)",
+                           "ln(x)",
+                           "sinh(x) + cosh(2x)",
+                           "1/(x^2 + 4)",
+                           "1/sqrt(9 - x^2)",
+                           "x exp(x^2)",
+                           "sin(x)cos(x)^3",
+                           "2x(x^2 + 1)^5",
+                           "cos(x)/sin(x)",
+                           "x/(x^2 + 1)",
+                           "exp(sin(x))cos(x)",
+                           "(ln(x))^2/x",
+                           "e^x"};
     for (const char* text : found) {
         SCOPED_TRACE(text);
         const kit::Expression f = function(text);
@@ -52,8 +69,7 @@ TEST(Antiderivatives, TheDifferenceQuotientOfFIsTheTypedFunction) {
             EXPECT_NEAR(slope, *f.evaluate({x}), 1e-5 * (1 + std::abs(*f.evaluate({x}))));
         }
     }
-    EXPECT_NE(antiderivative(function("x exp(x^2)"))->rule.find("substitution"),
-              std::string::npos);
+    EXPECT_NE(antiderivative(function("x exp(x^2)"))->rule.find("substitution"), std::string::npos);
     // No elementary antiderivative, or none by these rules: the value will be numeric.
     for (const char* text : {"exp(x^2)", "sin(x)/x", "sqrt(1 + x^3)", "x sin(x)"})
         EXPECT_FALSE(antiderivative(function(text)).has_value()) << text;
