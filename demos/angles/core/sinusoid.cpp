@@ -73,7 +73,8 @@ std::string factsHtml(const Sinusoid& s) {
     const double p = period(s);
     const double piMultiple = p / std::numbers::pi;
     html += "period: " + std::string(s.kind == WaveKind::Tangent ? "&pi;" : "2&pi;") +
-            "/|b| = " + number(p) + " (= " + number(piMultiple) + "&pi;)<br>";
+            "/|b| = " + number(p) +
+            " (= " + (number(piMultiple) == "1" ? std::string() : number(piMultiple)) + "&pi;)<br>";
     if (s.kind == WaveKind::Tangent) {
         html += "no amplitude: the tangent takes every real value; vertical asymptotes where "
                 "b(x &minus; c) = &pi;/2 + k&pi;<br>";

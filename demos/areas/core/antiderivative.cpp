@@ -37,7 +37,7 @@ struct Finder {
     }
 
     std::optional<ex> find(const ex& f, int depth) {
-        if (++work > 400 || depth > 6)
+        if (++work > 4000 || depth > 6)
             return std::nullopt;
         if (isConstant(f))
             return f * x;
@@ -177,7 +177,7 @@ struct Finder {
         innerCandidates(f, candidates);
         const symbol u("u");
         for (const ex& g : candidates) {
-            if (++work > 400)
+            if (++work > 4000)
                 return std::nullopt;
             const ex dg = g.diff(x);
             if (dg.is_zero())

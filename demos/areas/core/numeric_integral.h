@@ -2,12 +2,14 @@
 
 #include "kit/core/expression_input.h"
 
+#include <chrono>
 #include <string>
 
 namespace areas {
 
 // ∫ₐᵇ f(x) dx by adaptive Gauss–Kronrod quadrature (Boost.Math, 31 points, the Gauss 15-point
-// rule inside for the error estimate), with a bound on the number of evaluations.
+// rule inside for the error estimate), with a bound on the number of evaluations and on the
+// time they take.
 struct NumericIntegral {
     std::string error; // non-empty: f is undefined at a node, or the work ran out
     double value = 0;
@@ -16,6 +18,7 @@ struct NumericIntegral {
 };
 
 inline constexpr long maxEvaluations = 60000;
+inline constexpr std::chrono::seconds maxSeconds{3};
 
 NumericIntegral gaussKronrod(const kit::Expression& f, double a, double b);
 

@@ -48,14 +48,14 @@ AreaFunctionTab::AreaFunctionTab(QWidget* parent)
     canvas_->setPainterCallback(
         [this](QPainter& painter, const kit::CanvasTransform& t) { paint(painter, t); });
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("f(t) =", this), 0, 0);
+    grid->addWidget(new QLabel("f(x) =", this), 0, 0);
     grid->addWidget(functionField_, 0, 1);
     grid->addWidget(new QLabel(tr("from a ="), this), 0, 2);
     grid->addWidget(startField_, 0, 3);
     auto* legend = new QLabel(
         tr("<span style='color:%1'>&mdash; f</span> &nbsp; <span style='color:%2'>&mdash; "
            "A(x) = &int;<sub>a</sub><sup>x</sup> f(t) dt</span> &nbsp; Drag the orange point x "
-           "along the axis.")
+           "along the axis: the dashed tangent of A there has the slope f(x).")
             .arg(kit::wrongColour().name(), areaColour.name()),
         this);
     auto* layout = new QVBoxLayout(this);
@@ -83,7 +83,7 @@ void AreaFunctionTab::recompute() {
     const auto parsed = graphs::parseFunction(functionField_->text().toStdString());
     if (!parsed.ok()) {
         message_->setText(
-            ("f(t): " + QString::fromStdString(parsed.error().message)).toHtmlEscaped());
+            ("f(x): " + QString::fromStdString(parsed.error().message)).toHtmlEscaped());
         moveTo(x_);
         return;
     }
@@ -124,8 +124,10 @@ void AreaFunctionTab::moveTo(double x) {
         return;
     }
     const auto area = areaUpTo(*f_, a_, x);
-    areaDefined_ = area.has_value();
     const auto fx = graphs::valueAt(*f_, x);
+    areaDefined_ = area.has_value() && fx.has_value();
+    area_ = area.value_or(0);
+    height_ = fx.value_or(0);
     if (!area) {
         facts_->setText(tr("A(%1) is not defined: f has a pole or a gap between a = %2 and x.")
                             .arg(shownNumber(x, 5), shownNumber(a_, 5)));
@@ -136,7 +138,7 @@ void AreaFunctionTab::moveTo(double x) {
     QString html = tr("x = %1: &nbsp; A(x) = &int;<sub>%2</sub><sup>x</sup> f(t) dt = <b>%3</b>")
                        .arg(shownNumber(x, 5), shownNumber(a_, 5), shownNumber(*area, 8));
     if (F_)
-        html += tr(" &nbsp; (F(x) &minus; F(a) with F(t) = %1)").arg(formula(F_->F));
+        html += tr(" &nbsp; (F(x) &minus; F(a) with F(x) = %1)").arg(formula(F_->F));
     html += "<br>";
     if (slope && fx)
         html += tr("slope of A at x: (A(x + h) &minus; A(x &minus; h))/2h = %1 &nbsp; and &nbsp; "
@@ -181,6 +183,15 @@ void AreaFunctionTab::paint(QPainter& painter, const kit::CanvasTransform& t) co
     painter.setPen(QPen(areaColour, 2.2));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(areaPath);
+    if (areaDefined_) {
+        // The tangent of A at x: slope f(x), by the fundamental theorem.
+        const double reach = t.world().width() / 12;
+        painter.setPen(QPen(areaColour, 1.5, Qt::DashLine));
+        painter.drawLine(t.toPixels(QPointF(x_ - reach, area_ - reach * height_)),
+                         t.toPixels(QPointF(x_ + reach, area_ + reach * height_)));
+        painter.setBrush(areaColour);
+        painter.drawEllipse(t.toPixels(QPointF(x_, area_)), 4, 4);
+    }
     painter.restore();
     graphs::drawFunction(painter, t, *f_, kit::wrongColour());
 }

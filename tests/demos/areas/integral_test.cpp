@@ -146,9 +146,10 @@ TEST(DefiniteIntegrals, WildFunctionsEndWithinTheirBudget) {
     const auto wild = definiteIntegral(function("sin(1/x)"), interval("0.0001", "1"));
     const bool stoppedWithAReason = wild.error.find("more work") != std::string::npos ||
                                     wild.error.find("did not settle") != std::string::npos;
-    const bool agrees =
-        wild.error.empty() &&
-        std::abs(wild.value - secondQuadrature(function("sin(1/x)"), 0.0001, 1)) < 1e-4;
+    // Or a value within its own error estimate (generously) of the second quadrature's.
+    const bool agrees = wild.error.empty() &&
+                        std::abs(wild.value - secondQuadrature(function("sin(1/x)"), 0.0001, 1)) <
+                            1e-8 + 10 * wild.numeric.errorEstimate;
     EXPECT_TRUE(stoppedWithAReason || agrees) << wild.error << " " << wild.value;
     EXPECT_LE(wild.numeric.evaluations, maxEvaluations + 1);
 }
