@@ -7,6 +7,8 @@
 #include "kit/core/random.h"
 #include "kit/core/surd.h"
 
+#include <array>
+
 namespace angles {
 
 namespace {
@@ -233,13 +235,53 @@ kit::Exercise periodExercise(kit::Seed seed) {
     return e;
 }
 
+kit::Exercise identityExercise(kit::Seed seed) {
+    kit::Random random(seed);
+    // Pythagorean triples give rational sines and cosines: 3² + 4² = 5².
+    static const std::vector<std::array<long, 3>> triples = {
+        {3, 4, 5}, {5, 12, 13}, {8, 15, 17}, {7, 24, 25}, {20, 21, 29}, {9, 40, 41}};
+    auto [p, q, r] = random.pick(triples);
+    if (random.chance(0.5))
+        std::swap(p, q);
+    const int quadrant = static_cast<int>(random.between(1, 4));
+    const long sinSign = quadrant <= 2 ? 1 : -1, cosSign = quadrant == 1 || quadrant == 4 ? 1 : -1;
+    const mpq_class sine(sinSign * p, r), cosine(cosSign * q, r);
+    const bool givenSine = random.chance(0.5), askTangent = random.chance(0.35);
+    const mpq_class given = givenSine ? sine : cosine;
+    const mpq_class other = givenSine ? cosine : sine;
+    mpq_class answer = askTangent ? mpq_class(sine / cosine) : other;
+    answer.canonicalize();
+    const std::string givenName = givenSine ? "sin" : "cos", otherName = givenSine ? "cos" : "sin";
+    kit::Exercise e;
+    e.kind = "identity";
+    e.prompt = givenName + " \u03b8 = " + given.get_str() + " and \u03b8 lies in quadrant " +
+               std::to_string(quadrant) + ". What is " + (askTangent ? "tan" : otherName) +
+               " \u03b8?";
+    e.answerHint = "a fraction a/b";
+    e.expectedAnswer = answer.get_str();
+    e.check = kit::expectRational(answer, kit::FractionForm::AnyEquivalent);
+    const mpq_class otherSquare = 1 - given * given;
+    e.solutionSteps = {"sin\u00b2\u03b8 + cos\u00b2\u03b8 = 1, so " + otherName +
+                           "\u00b2\u03b8 = 1 \u2212 (" + given.get_str() +
+                           ")\u00b2 = " + otherSquare.get_str() + " and " + otherName +
+                           " \u03b8 = \u00b1" + mpq_class(abs(other)).get_str() + ".",
+                       "In quadrant " + std::to_string(quadrant) + " " + otherName + " \u03b8 is " +
+                           (other > 0 ? "positive" : "negative") + ": " + otherName +
+                           " \u03b8 = " + other.get_str() + "."};
+    if (askTangent)
+        e.solutionSteps.push_back("tan \u03b8 = sin \u03b8 / cos \u03b8 = (" + sine.get_str() +
+                                  ")/(" + cosine.get_str() + ") = " + answer.get_str() + ".");
+    return e;
+}
+
 std::vector<kit::ExerciseKind> exerciseKinds() {
     return {{"exact-value", "Exact values at special angles", exactValueExercise},
             {"radians", "Degrees and radians", radianExercise},
             {"right-triangle", "Right triangle: Pythagoras", rightTriangleExercise},
             {"law-of-cosines", "Law of cosines", lawOfCosinesExercise},
             {"ambiguous-case", "SSA: how many triangles?", ambiguousCaseExercise},
-            {"period", "Period of a trigonometric graph", periodExercise}};
+            {"period", "Period of a trigonometric graph", periodExercise},
+            {"identity", "sin\u00b2 + cos\u00b2 = 1 and the quadrant", identityExercise}};
 }
 
 } // namespace angles

@@ -15,5 +15,6 @@ kit::Exercise rightTriangleExercise(kit::Seed seed); // a missing side by Pythag
 kit::Exercise lawOfCosinesExercise(kit::Seed seed); // c² = a² + b² − 2ab cos C, C = 60°, 120°
 kit::Exercise ambiguousCaseExercise(kit::Seed seed); // how many triangles from SSA
 kit::Exercise periodExercise(kit::Seed seed);        // the period of A sin(bx + c)
+kit::Exercise identityExercise(kit::Seed seed);      // cos θ from sin θ and the quadrant
 
 } // namespace angles

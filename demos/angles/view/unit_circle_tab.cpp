@@ -185,7 +185,11 @@ void UnitCircleTab::paint(QPainter& painter, const kit::CanvasTransform& t) cons
     segment(painter, t, QPointF(p.x(), 0), p, sineColour);
     painter.setPen(Qt::black);
     painter.drawText(t.toPixels(QPointF(p.x() / 2, 0)) + QPointF(-12, 16), "cos θ");
-    painter.drawText(t.toPixels(QPointF(p.x(), p.y() / 2)) + QPointF(6, 0), "sin θ");
+    // sin θ beside its segment on the side away from the tangent line, tan θ beyond that line.
+    painter.drawText(t.toPixels(QPointF(p.x(), p.y() / 2)) + QPointF(p.x() > 0 ? -44 : 6, 0),
+                     "sin θ");
+    if (std::abs(c) > 1e-9 && std::abs(std::tan(r)) < 1.7)
+        painter.drawText(t.toPixels(QPointF(1, std::tan(r) / 2)) + QPointF(6, 0), "tan θ");
 }
 
 } // namespace angles

@@ -135,3 +135,31 @@ TEST(AngleExercises, PeriodsAreWhereTheFunctionRepeats) {
             << prompt;
     }
 }
+
+TEST(AngleExercises, IdentityAnswersComeFromAnAngleInTheNamedQuadrant) {
+    for (kit::Seed seed = 0; seed < 200; ++seed) {
+        const kit::Exercise e = identityExercise(seed);
+        std::smatch m;
+        ASSERT_TRUE(
+            std::regex_search(e.prompt, m,
+                              std::regex("(sin|cos) \u03b8 = (-?\\d+)/(\\d+) and \u03b8 lies "
+                                         "in quadrant (\\d)\\. What is (sin|cos|tan)")))
+            << e.prompt;
+        const double given = std::stod(m[2]) / std::stod(m[3]);
+        // The angle itself: from the given value, then moved into its quadrant.
+        const int quadrant = std::stoi(m[4]);
+        const double reference =
+            m[1] == "sin" ? std::asin(std::abs(given)) : std::acos(std::abs(given));
+        const double pi = std::numbers::pi;
+        const double theta = quadrant == 1   ? reference
+                             : quadrant == 2 ? pi - reference
+                             : quadrant == 3 ? pi + reference
+                                             : 2 * pi - reference;
+        EXPECT_NEAR(m[1] == "sin" ? std::sin(theta) : std::cos(theta), given, 1e-12) << e.prompt;
+        const double truth = m[5] == "sin"   ? std::sin(theta)
+                             : m[5] == "cos" ? std::cos(theta)
+                                             : std::tan(theta);
+        mpq_class answer(e.expectedAnswer);
+        EXPECT_NEAR(answer.get_d(), truth, 1e-12) << e.prompt;
+    }
+}
