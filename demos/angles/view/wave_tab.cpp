@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <numbers>
 
 namespace angles {
@@ -31,6 +32,27 @@ const SliderSpec specs[] = {{"amplitudeSlider", "A (amplitude)", -40, 40, 10, 10
                             {"frequencySlider", "b (frequency)", 1, 40, 10, 10},
                             {"phaseSlider", "c (phase shift)", -314, 314, 0, 100},
                             {"shiftSlider", "d (vertical shift)", -30, 30, 0, 10}};
+
+// Marks at the multiples of π/2 along the x-axis, labelled as a learner writes them.
+void drawPiTicks(QPainter& painter, const kit::CanvasTransform& t) {
+    const double half = std::numbers::pi / 2;
+    const QRectF world = t.world();
+    painter.save();
+    painter.setPen(QColor(120, 60, 10));
+    for (long k = static_cast<long>(std::ceil(world.left() / half));
+         k <= static_cast<long>(std::floor(world.right() / half)); ++k) {
+        if (k == 0)
+            continue;
+        const QPointF at = t.toPixels(QPointF(static_cast<double>(k) * half, 0));
+        painter.drawLine(at + QPointF(0, -4), at + QPointF(0, 4));
+        const long whole = k % 2 == 0 ? k / 2 : k;
+        QString label = (whole < 0 ? "\u2212" : "") +
+                        (std::abs(whole) == 1 ? QString() : QString::number(std::abs(whole))) +
+                        "\u03c0" + (k % 2 == 0 ? "" : "/2");
+        painter.drawText(QRectF(at.x() - 30, at.y() - 22, 60, 16), Qt::AlignCenter, label);
+    }
+    painter.restore();
+}
 
 } // namespace
 
@@ -90,6 +112,7 @@ void WaveTab::paint(QPainter& painter, const kit::CanvasTransform& t) const {
     const auto moved = kit::Expression::parse(typedFormula(wave_), {"x"});
     if (moved.ok())
         graphs::drawFunction(painter, t, moved.value(), kit::pageColour());
+    drawPiTicks(painter, t);
     // One period marked on the axis, from the phase shift on.
     const QPointF from = t.toPixels(QPointF(wave_.phase, wave_.shift));
     const QPointF to = t.toPixels(QPointF(wave_.phase + period(wave_), wave_.shift));
@@ -97,7 +120,7 @@ void WaveTab::paint(QPainter& painter, const kit::CanvasTransform& t) const {
     painter.drawLine(from, to);
     painter.drawLine(from + QPointF(0, -6), from + QPointF(0, 6));
     painter.drawLine(to + QPointF(0, -6), to + QPointF(0, 6));
-    painter.drawText((from + to) / 2 + QPointF(-20, -8), tr("one period"));
+    painter.drawText((from + to) / 2 + QPointF(-30, 20), tr("one period"));
 }
 
 } // namespace angles
