@@ -20,7 +20,7 @@ namespace angles {
 
 namespace {
 
-struct SliderSpec {
+struct SliderRange {
     const char* name;
     const char* label;
     int low, high, start;
@@ -28,7 +28,7 @@ struct SliderSpec {
 };
 
 // b stays positive: a negative b is a reflection, shown by a negative A.
-const SliderSpec specs[] = {{"amplitudeSlider", "A (amplitude)", -40, 40, 10, 10},
+const SliderRange sliderRanges[] = {{"amplitudeSlider", "A (amplitude)", -40, 40, 10, 10},
                             {"frequencySlider", "b (frequency)", 1, 40, 10, 10},
                             {"phaseSlider", "c (phase shift)", -314, 314, 0, 100},
                             {"shiftSlider", "d (vertical shift)", -30, 30, 0, 10}};
@@ -65,13 +65,13 @@ WaveTab::WaveTab(QWidget* parent)
     auto* grid = new QGridLayout;
     for (std::size_t k = 0; k < 4; ++k) {
         sliders_[k] = new QSlider(Qt::Horizontal, this);
-        sliders_[k]->setObjectName(specs[k].name);
-        sliders_[k]->setRange(specs[k].low, specs[k].high);
-        sliders_[k]->setValue(specs[k].start);
+        sliders_[k]->setObjectName(sliderRanges[k].name);
+        sliders_[k]->setRange(sliderRanges[k].low, sliderRanges[k].high);
+        sliders_[k]->setValue(sliderRanges[k].start);
         values_[k] = new QLabel(this);
         values_[k]->setMinimumWidth(50);
         const int row = static_cast<int>(k);
-        grid->addWidget(new QLabel(tr(specs[k].label), this), row, 0);
+        grid->addWidget(new QLabel(tr(sliderRanges[k].label), this), row, 0);
         grid->addWidget(sliders_[k], row, 1);
         grid->addWidget(values_[k], row, 2);
         connect(sliders_[k], &QSlider::valueChanged, this, [this] { update_(); });
@@ -95,7 +95,7 @@ WaveTab::WaveTab(QWidget* parent)
 void WaveTab::update_() {
     double v[4];
     for (std::size_t k = 0; k < 4; ++k) {
-        v[k] = sliders_[k]->value() / specs[k].scale;
+        v[k] = sliders_[k]->value() / sliderRanges[k].scale;
         values_[k]->setText(QString::number(v[k], 'f', k == 2 ? 2 : 1).replace("-", "\u2212"));
     }
     wave_ = Sinusoid{static_cast<WaveKind>(std::max(0, kindChooser_->currentIndex())), v[0], v[1],
