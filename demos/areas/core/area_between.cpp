@@ -63,7 +63,8 @@ AreaBetween areaBetween(const kit::Expression& f, const kit::Expression& g,
     for (const auto* curve : {&f, &g}) {
         const std::string problem = integrabilityProblem(*curve, interval.a, interval.b);
         if (!problem.empty()) {
-            result.error = (curve == &f ? "f: " : "g: ") + problem;
+            // The problem is worded for f; for the second curve it names g.
+            result.error = curve == &f ? problem : "g" + problem.substr(1);
             return result;
         }
     }

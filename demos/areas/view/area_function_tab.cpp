@@ -94,6 +94,14 @@ void AreaFunctionTab::recompute() {
         moveTo(x_);
         return;
     }
+    const QRectF world = canvas_->transform().world();
+    if (graphs::sampleCurve(parsed.value(), world.left(), world.right(), 400, world.height())
+            .empty()) {
+        message_->setText(tr("f is not defined anywhere on the shown window %1 \u2264 x \u2264 %2")
+                              .arg(shownNumber(world.left(), 4), shownNumber(world.right(), 4)));
+        moveTo(x_);
+        return;
+    }
     if (!graphs::valueAt(parsed.value(), start)) {
         message_->setText(tr("f is not defined at the start a = %1").arg(shownNumber(start)));
         moveTo(x_);

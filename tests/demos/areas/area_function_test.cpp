@@ -80,7 +80,10 @@ TEST(AreaBetween, CrossingCurvesAreSplitSoNoPieceCancels) {
     EXPECT_NEAR(result.pieceIntegrals[0] + result.pieceIntegrals[1], 2, 1e-10);
     // A sign change across a pole is not a crossing.
     EXPECT_TRUE(crossings(function("1/x"), function("0"), -1, 1).empty());
-    EXPECT_NE(areaBetween(function("1/x"), function("x"), parseInterval("-1", "1").value())
-                  .error.find("f:"),
-              std::string::npos);
+    EXPECT_EQ(areaBetween(function("1/x"), function("x"), parseInterval("-1", "1").value())
+                  .error.rfind("f ", 0),
+              0u);
+    EXPECT_EQ(
+        areaBetween(function("x"), function("sqrt(x - 5)"), parseInterval("-1", "1").value()).error,
+        "g is not defined anywhere on [-1, 1]");
 }

@@ -109,7 +109,12 @@ TEST_F(AreasWindow, DraggingXAlongTheAxisShowsTheAreaAndItsSlope) {
     EXPECT_TRUE(facts.contains("F(x) = sin(x)")) << facts.toStdString();
     EXPECT_TRUE(facts.contains(QString("f(x) = %1").arg(QString::number(std::cos(x), 'g', 8))))
         << facts.toStdString();
+    type("areaFunctionField", "sqrt(-1 - x^2)");
+    EXPECT_TRUE(find<QLabel>("areaMessage")->text().contains("not defined anywhere"));
+    type("areaFunctionField", "cos(x");
+    EXPECT_TRUE(find<QLabel>("areaMessage")->text().startsWith("f(x):"));
     type("areaFunctionField", "1/(x - 3)");
+    EXPECT_TRUE(find<QLabel>("areaMessage")->text().isEmpty());
     canvas->setPointPosition("x", QPointF(4, 0));
     emit canvas->pointMoved("x", QPointF(4, 0));
     EXPECT_TRUE(tab->factsText().contains("not defined")) << tab->factsText().toStdString();
@@ -135,4 +140,10 @@ TEST_F(AreasWindow, TheAreaBetweenCurvesUsesTheirCrossings) {
     type("betweenUpperField", "pi");
     EXPECT_NEAR(tab->result()->area, 2 * std::sqrt(2.0), 1e-9);
     EXPECT_TRUE(text("betweenFacts").contains("0.78539816")) << text("betweenFacts").toStdString();
+    type("lowerCurveField", "ln(-x^2 - 1)");
+    EXPECT_TRUE(find<QLabel>("betweenMessage")->text().contains("g is not defined anywhere"))
+        << find<QLabel>("betweenMessage")->text().toStdString();
+    find<QLineEdit>("lowerCurveField")->setText(QString("x*").repeated(120) + "x");
+    EXPECT_TRUE(find<QLabel>("betweenMessage")->text().contains("too long"))
+        << find<QLabel>("betweenMessage")->text().toStdString();
 }
