@@ -27,6 +27,8 @@ struct RiemannSum {
 };
 
 RiemannSum riemannSum(const kit::Expression& f, double a, double b, int n, SumRule rule);
+// All five rules in the order of SumRule from one sampling of f (2n + 1 values).
+std::vector<RiemannSum> everyRule(const kit::Expression& f, double a, double b, int n);
 
 const char* ruleName(SumRule rule); // "left sum", "Simpson's rule", ...
 

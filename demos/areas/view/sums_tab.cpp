@@ -152,8 +152,9 @@ void SumsTab::updateSums() {
                     "</th><th align=left>" + tr("value") + "</th><th align=left>" +
                     tr("error (sum &minus; integral)") + "</th></tr>";
     const bool known = integral_ && integral_->error.empty();
+    const std::vector<RiemannSum> sums = everyRule(*f_, interval_->a, interval_->b, n);
     for (SumRule r : rules) {
-        const RiemannSum s = riemannSum(*f_, interval_->a, interval_->b, n, r);
+        const RiemannSum& s = sums[static_cast<std::size_t>(r)];
         if (r == rule())
             sum_ = s;
         const QString value = s.error.empty() ? shownNumber(s.value, 10)

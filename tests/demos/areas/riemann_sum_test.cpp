@@ -68,6 +68,12 @@ TEST(RiemannSums, APointWhereFIsUndefinedIsNamedAndOnlyIfTheRuleUsesIt) {
     EXPECT_NE(right.error.find("right sum"), std::string::npos) << right.error;
     EXPECT_TRUE(riemannSum(f, 0, 1, 4, SumRule::Left).error.empty());
     EXPECT_TRUE(riemannSum(f, 0, 1, 4, SumRule::Midpoint).error.empty());
+    const auto all = everyRule(f, 0, 1, 4);
+    ASSERT_EQ(all.size(), 5u);
+    EXPECT_TRUE(all[static_cast<std::size_t>(SumRule::Left)].error.empty());
+    EXPECT_FALSE(all[static_cast<std::size_t>(SumRule::Trapezoid)].error.empty());
+    EXPECT_NEAR(all[static_cast<std::size_t>(SumRule::Midpoint)].value,
+                riemannSum(f, 0, 1, 4, SumRule::Midpoint).value, 1e-15);
     EXPECT_FALSE(riemannSum(f, 0, 1, 0, SumRule::Left).error.empty());
     EXPECT_FALSE(riemannSum(f, 0, 1, maxPieces + 1, SumRule::Left).error.empty());
 }
