@@ -100,6 +100,7 @@ void TriangleTab::solve() {
     std::vector<double> given;
     message_->clear();
     solution_ = {};
+    given_.clear();
     for (std::size_t k = 0; k < labels.size(); ++k) {
         const auto parsed = kit::Expression::parse(fields_[k]->text().toStdString(), {});
         const auto value = parsed.ok() ? parsed.value().evaluate({}) : std::nullopt;
@@ -114,6 +115,7 @@ void TriangleTab::solve() {
         }
         given.push_back(*value);
     }
+    given_ = given;
     solution_ = solveTriangle(case_, given);
     if (!solution_.error.empty())
         message_->setText(tr("No triangle: ") + QString::fromStdString(solution_.error));
@@ -147,8 +149,25 @@ QString TriangleTab::resultHtml() const {
     return html;
 }
 
+bool TriangleTab::swingDrawable() const {
+    if (case_ != TriangleCase::SSA || given_.size() != 3)
+        return false;
+    for (double v : given_)
+        if (!std::isfinite(v) || v <= 0 || v > 1e6)
+            return false;
+    return given_[2] < 180;
+}
+
 void TriangleTab::fitView() {
     double left = 0, right = 1, low = 0, high = 1;
+    if (swingDrawable()) {
+        // The whole swing of side a about C stays in view.
+        const QPointF C = vertexC({given_[0], given_[1], 0, given_[2], 0, 0});
+        left = std::min(left, C.x() - given_[0]);
+        right = std::max(right, C.x() + given_[0]);
+        low = std::min(low, C.y() - given_[0]);
+        high = std::max(high, C.y() + given_[0]);
+    }
     for (const Triangle& t : solution_.triangles) {
         const QPointF C = vertexC(t);
         left = std::min({left, C.x()});
@@ -181,11 +200,22 @@ void TriangleTab::paint(QPainter& painter, const kit::CanvasTransform& t) const 
         painter.drawText((t.toPixels(B) + t.toPixels(C)) / 2 + QPointF(6, 0),
                          "a = " + number(tri.a));
     }
-    if (case_ == TriangleCase::SSA && !solution_.triangles.empty()) {
-        // Side a swings about C: where its circle meets the line of side c lie the B's.
-        const Triangle& tri = solution_.triangles.front();
-        const QPointF C = t.toPixels(vertexC(tri));
-        const double r = tri.a * t.scaleX();
+    if (swingDrawable()) {
+        // Side a swings about C: where its circle meets the line of side c lie the B's. With no
+        // triangle the circle stays clear of that line.
+        const Triangle swing{given_[0], given_[1], 0, given_[2], 0, 0};
+        const QPointF C = t.toPixels(vertexC(swing));
+        if (solution_.triangles.empty()) {
+            painter.setPen(QPen(kit::pageColour(), 2.5));
+            painter.drawLine(t.toPixels(QPointF(0, 0)), C);
+            painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
+            painter.drawLine(t.toPixels(QPointF(0, 0)),
+                             t.toPixels(QPointF(2 * (swing.a + swing.b), 0)));
+            painter.setPen(Qt::black);
+            painter.drawText(t.toPixels(QPointF(0, 0)) + QPointF(-14, 14), "A");
+            painter.drawText(C + QPointF(-4, -8), "C");
+        }
+        const double r = swing.a * t.scaleX();
         painter.setPen(QPen(kit::accentColour(), 1.2, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(C, r, r);

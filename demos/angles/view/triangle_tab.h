@@ -36,9 +36,12 @@ class TriangleTab : public QWidget {
     void paint(QPainter& painter, const kit::CanvasTransform& t) const;
     QString resultHtml() const;
     void fitView();
+    // The SSA givens can be drawn as side b and the circle side a swings on.
+    bool swingDrawable() const;
 
     TriangleCase case_ = TriangleCase::SSS;
     TriangleSolution solution_;
+    std::vector<double> given_; // as typed, for the picture of a case with no triangle
     QComboBox* caseChooser_;
     std::array<QLabel*, 3> labels_{};
     std::array<QLineEdit*, 3> fields_{};

@@ -97,6 +97,23 @@ TEST_F(AnglesWindow, TheAmbiguousCaseDrawsTwoTrianglesAndFaultsAreNamed) {
     QTest::keyClicks(a, "4");
     EXPECT_TRUE(triangles->solution().triangles.empty());
     EXPECT_TRUE(message->text().contains("too short")) << message->text().toStdString();
+    // The swing circle of side a (radius 4 about C, 5 above the line) is drawn, clear of it.
+    auto* canvas = find<kit::Canvas>("triangleCanvas");
+    const QImage picture = canvas->grab().toImage();
+    const auto orangeNear = [&](QPointF world) {
+        const QPoint at =
+            (canvas->transform().toPixels(world) * picture.devicePixelRatio()).toPoint();
+        int found = 0;
+        for (int dx = -4; dx <= 4; ++dx)
+            for (int dy = -2; dy <= 2; ++dy) {
+                const QColor c = picture.pixelColor(at + QPoint(dx, dy));
+                found += c.red() > 150 && c.green() < 160 && c.blue() < 100 ? 1 : 0;
+            }
+        return found > 0;
+    };
+    const double cx = 10 * std::sqrt(3.0) / 2;
+    EXPECT_TRUE(orangeNear(QPointF(cx, 1)));  // the lowest point of the circle
+    EXPECT_FALSE(orangeNear(QPointF(cx, 0))); // the line of side c, one unit below it
     a->clear();
     QTest::keyClicks(a, "sqrt(");
     EXPECT_TRUE(message->text().startsWith("side a:")) << message->text().toStdString();
