@@ -118,7 +118,9 @@ void TriangleTab::solve() {
     given_ = given;
     solution_ = solveTriangle(case_, given);
     if (!solution_.error.empty())
-        message_->setText(tr("No triangle: ") + QString::fromStdString(solution_.error));
+        message_->setText(solution_.error.starts_with("no triangle")
+                              ? QString::fromStdString("N" + solution_.error.substr(1))
+                              : tr("No triangle: ") + QString::fromStdString(solution_.error));
     result_->setHtml(resultHtml());
     fitView();
 }
