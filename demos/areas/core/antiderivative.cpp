@@ -61,7 +61,40 @@ struct Finder {
         }
         if (const auto direct = standard(f))
             return direct;
+        if (const auto parts = byParts(f, depth))
+            return parts;
         return substitution(f, depth);
+    }
+
+    // p(x)·h(ax + b) with p a polynomial of degree up to 6 and h = exp, sin, cos, sinh or cosh:
+    // ∫ p·h = p·H − ∫ p′·H, where H is an antiderivative of h; each step lowers the degree.
+    std::optional<ex> byParts(const ex& f, int depth) {
+        if (!GiNaC::is_a<GiNaC::mul>(f))
+            return std::nullopt;
+        ex polynomial = 1, other = 1;
+        int others = 0;
+        for (const auto& factor : f) {
+            if (factor.is_polynomial(x)) {
+                polynomial *= factor;
+            } else {
+                other *= factor;
+                ++others;
+            }
+        }
+        if (others != 1 || !GiNaC::is_a<GiNaC::function>(other) || polynomial.degree(x) > 6)
+            return std::nullopt;
+        const std::string name = GiNaC::ex_to<GiNaC::function>(other).get_name();
+        if (name != "exp" && name != "sin" && name != "cos" && name != "sinh" && name != "cosh")
+            return std::nullopt;
+        const std::string kept = rule;
+        const auto H = standard(other);
+        if (!H)
+            return std::nullopt;
+        const auto rest = find((polynomial.diff(x) * *H).expand(), depth + 1);
+        if (!rest)
+            return std::nullopt;
+        rule = kept.empty() ? "integration by parts" : kept;
+        return polynomial * *H - *rest;
     }
 
     std::optional<ex> sum(const ex& f, int depth) {
