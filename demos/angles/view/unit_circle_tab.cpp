@@ -164,6 +164,15 @@ void UnitCircleTab::paint(QPainter& painter, const kit::CanvasTransform& t) cons
     painter.setPen(QPen(QColor(60, 60, 60), 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(t.toPixels(origin), unit, unit);
+    // The special angles: marks every 30° and 45° round the circle.
+    painter.setPen(QPen(QColor(120, 120, 120), 1.2));
+    for (int d = 0; d < 360; d += 15) {
+        if (d % 30 != 0 && d % 45 != 0)
+            continue;
+        const double a = radians(d);
+        const QPointF direction(std::cos(a), std::sin(a));
+        painter.drawLine(t.toPixels(direction * 0.96), t.toPixels(direction * 1.04));
+    }
     // The angle's arc, counter-clockwise from the positive x-axis (clockwise when negative).
     const QRectF arcBox(t.toPixels(origin) - QPointF(unit * 0.25, unit * 0.25),
                         QSizeF(unit * 0.5, unit * 0.5));
