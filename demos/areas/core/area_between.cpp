@@ -5,6 +5,7 @@
 #include "kit/core/ginac_access.h"
 
 #include <cmath>
+#include <optional>
 
 namespace areas {
 
@@ -57,6 +58,58 @@ std::vector<double> crossings(const kit::Expression& f, const kit::Expression& g
     return found;
 }
 
+namespace {
+
+// A crossing as an exact rational p/q (q ≤ 60) where f − g is exactly 0 there.
+std::optional<GiNaC::ex> exactCrossing(const kit::Expression& h, double x) {
+    const GiNaC::symbol& variable = kit::ginacSymbols(h).front();
+    for (long q = 1; q <= 60; ++q) {
+        const double p = std::round(x * static_cast<double>(q));
+        if (std::abs(p / static_cast<double>(q) - x) > 1e-9 || std::abs(p) > 1e9)
+            continue;
+        const GiNaC::ex at = GiNaC::numeric(static_cast<long>(p), q);
+        if (GiNaC::normal(kit::ginacExpression(h).subs(variable == at)).is_zero())
+            return at;
+    }
+    return std::nullopt;
+}
+
+// Σ |F(eₖ₊₁) − F(eₖ)| exactly, when every crossing is an exact rational: each piece's sign is
+// that of its numeric integral.
+std::optional<kit::Expression> exactArea(const kit::Expression& h, const FoundAntiderivative& F,
+                                         const Interval& interval, const AreaBetween& result) {
+    try {
+        const GiNaC::symbol& variable = kit::ginacSymbols(h).front();
+        std::vector<GiNaC::ex> ends{kit::ginacExpression(interval.lower)};
+        for (double x : result.crossings) {
+            const auto at = exactCrossing(h, x);
+            if (!at)
+                return std::nullopt;
+            ends.push_back(*at);
+        }
+        ends.push_back(kit::ginacExpression(interval.upper));
+        const GiNaC::ex& antiderivative = kit::ginacExpression(F.F);
+        GiNaC::ex total = 0;
+        for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
+            const GiNaC::ex piece = antiderivative.subs(variable == ends[k + 1]) -
+                                    antiderivative.subs(variable == ends[k]);
+            total += result.pieceIntegrals[k] < 0 ? -piece : piece;
+        }
+        auto impl = std::make_shared<kit::Expression::Impl>(h.impl());
+        impl->value = GiNaC::normal(total.expand());
+        kit::Expression exact(std::move(impl));
+        // The exact sum must be the numeric area: an antiderivative with a jump would not be.
+        const auto value = exact.evaluate({});
+        if (!value || std::abs(*value - result.area) > 1e-7 * (1 + result.area))
+            return std::nullopt;
+        return exact;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 AreaBetween areaBetween(const kit::Expression& f, const kit::Expression& g,
                         const Interval& interval) {
     AreaBetween result;
@@ -83,16 +136,8 @@ AreaBetween areaBetween(const kit::Expression& f, const kit::Expression& g,
         result.area += std::abs(piece.value);
     }
     result.antiderivative = antiderivative(h);
-    if (result.crossings.empty()) {
-        const DefiniteIntegral exact = definiteIntegral(h, interval);
-        if (exact.exact) {
-            const bool negative = exact.value < 0;
-            auto impl = std::make_shared<kit::Expression::Impl>(exact.exact->impl());
-            if (negative)
-                impl->value = -impl->value;
-            result.exact = kit::Expression(std::move(impl));
-        }
-    }
+    if (result.antiderivative)
+        result.exact = exactArea(h, *result.antiderivative, interval, result);
     return result;
 }
 

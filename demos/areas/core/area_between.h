@@ -14,8 +14,9 @@ struct AreaBetween {
     std::string error;
     std::vector<double> crossings; // inside (a, b)
     double area = 0;
-    std::vector<double> pieceIntegrals;   // ∫ (f − g) on each piece, signed
-    std::optional<kit::Expression> exact; // when f − g keeps one sign and has an antiderivative
+    std::vector<double> pieceIntegrals; // ∫ (f − g) on each piece, signed
+    // Exactly, when f − g has an antiderivative and every crossing is an exact rational.
+    std::optional<kit::Expression> exact;
     std::optional<FoundAntiderivative> antiderivative; // of f − g
 };
 

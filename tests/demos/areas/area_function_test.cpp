@@ -78,6 +78,14 @@ TEST(AreaBetween, CrossingCurvesAreSplitSoNoPieceCancels) {
     EXPECT_NEAR(result.crossings[0], std::numbers::pi / 4, 1e-12);
     EXPECT_NEAR(result.area, 2 * std::sqrt(2.0), 1e-10);
     EXPECT_NEAR(result.pieceIntegrals[0] + result.pieceIntegrals[1], 2, 1e-10);
+    EXPECT_FALSE(result.exact.has_value()) << "π/4 is not rational";
+    // Rational crossings give the exact area: x² and x + 2 meet at −1 and 2, area 9/2, and on
+    // [−2, 3] the pieces outside count as well: 11/6 + 9/2 + 11/6.
+    const AreaBetween parabola =
+        areaBetween(function("x^2"), function("x + 2"), parseInterval("-2", "3").value());
+    ASSERT_TRUE(parabola.exact.has_value());
+    EXPECT_EQ(parabola.exact->text(), "49/6");
+    EXPECT_NEAR(parabola.area, 49.0 / 6, 1e-12);
     // A sign change across a pole is not a crossing.
     EXPECT_TRUE(crossings(function("1/x"), function("0"), -1, 1).empty());
     EXPECT_EQ(areaBetween(function("1/x"), function("x"), parseInterval("-1", "1").value())
