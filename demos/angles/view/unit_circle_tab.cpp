@@ -107,6 +107,7 @@ void UnitCircleTab::setDegrees(double degrees) {
     canvas_->setPointPosition("P", QPointF(std::cos(r), std::sin(r)));
     facts_->setHtml(factsHtml());
     canvas_->update();
+    emit angleChanged(r);
 }
 
 QString UnitCircleTab::factsHtml() const {

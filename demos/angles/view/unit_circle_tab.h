@@ -26,6 +26,9 @@ class UnitCircleTab : public QWidget {
   public slots:
     void setDegrees(double degrees);
 
+  signals:
+    void angleChanged(double radians);
+
   private:
     void dragTo(QPointF p);
     void paint(QPainter& painter, const kit::CanvasTransform& t) const;

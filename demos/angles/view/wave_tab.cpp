@@ -29,9 +29,9 @@ struct SliderRange {
 
 // b stays positive: a negative b is a reflection, shown by a negative A.
 const SliderRange sliderRanges[] = {{"amplitudeSlider", "A (amplitude)", -40, 40, 10, 10},
-                            {"frequencySlider", "b (frequency)", 1, 40, 10, 10},
-                            {"phaseSlider", "c (phase shift)", -314, 314, 0, 100},
-                            {"shiftSlider", "d (vertical shift)", -30, 30, 0, 10}};
+                                    {"frequencySlider", "b (frequency)", 1, 40, 10, 10},
+                                    {"phaseSlider", "c (phase shift)", -314, 314, 0, 100},
+                                    {"shiftSlider", "d (vertical shift)", -30, 30, 0, 10}};
 
 // Marks at the multiples of π/2 along the x-axis, labelled as a learner writes them.
 void drawPiTicks(QPainter& painter, const kit::CanvasTransform& t) {
@@ -104,6 +104,11 @@ void WaveTab::update_() {
     canvas_->update();
 }
 
+void WaveTab::markAngle(double radians) {
+    marked_ = radians;
+    canvas_->update();
+}
+
 void WaveTab::paint(QPainter& painter, const kit::CanvasTransform& t) const {
     const char* base[] = {"sin(x)", "cos(x)", "tan(x)"};
     const auto plain = kit::Expression::parse(base[static_cast<int>(wave_.kind)], {"x"});
@@ -113,6 +118,23 @@ void WaveTab::paint(QPainter& painter, const kit::CanvasTransform& t) const {
     if (moved.ok())
         graphs::drawFunction(painter, t, moved.value(), kit::pageColour());
     drawPiTicks(painter, t);
+    // θ from the unit circle: the plain graph's height there is sin θ (or cos θ, tan θ).
+    const Sinusoid plainWave{wave_.kind, 1, 1, 0, 0};
+    const double height = valueAt(plainWave, marked_);
+    if (std::isfinite(height) && std::abs(height) < 50) {
+        const QPointF foot = t.toPixels(QPointF(marked_, 0)),
+                      top = t.toPixels(QPointF(marked_, height));
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kit::accentColour(), 1.5, Qt::DashLine));
+        painter.drawLine(foot, top);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kit::accentColour());
+        painter.drawEllipse(top, 4.5, 4.5);
+        painter.setPen(kit::accentColour());
+        painter.drawText(top + QPointF(6, -6), tr("\u03b8 of P"));
+        painter.restore();
+    }
     // One period marked on the axis, from the phase shift on.
     const QPointF from = t.toPixels(QPointF(wave_.phase, wave_.shift));
     const QPointF to = t.toPixels(QPointF(wave_.phase + period(wave_), wave_.shift));

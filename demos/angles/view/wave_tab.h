@@ -26,11 +26,16 @@ class WaveTab : public QWidget {
     explicit WaveTab(QWidget* parent = nullptr);
     const Sinusoid& wave() const { return wave_; }
 
+  public slots:
+    // The angle of P on the unit circle, marked on the graph: its x and the value there.
+    void markAngle(double radians);
+
   private:
     void update_();
     void paint(QPainter& painter, const kit::CanvasTransform& t) const;
 
     Sinusoid wave_;
+    double marked_ = 0;
     QComboBox* kindChooser_;
     std::array<QSlider*, 4> sliders_{};
     std::array<QLabel*, 4> values_{};

@@ -79,8 +79,17 @@ TEST_F(AnglesWindow, TheSlidersMoveTheGraphAndItsFacts) {
     find<QComboBox>("waveChooser")->setCurrentIndex(2);
     EXPECT_TRUE(find<QLabel>("waveFacts")->text().contains("all real numbers"));
     EXPECT_NEAR(angles::period(waves->wave()), std::numbers::pi / 2, 1e-12);
-    const QImage picture = find<kit::Canvas>("wavePlot")->grab().toImage();
-    EXPECT_FALSE(picture.isNull());
+    // The angle of P (set on the unit circle) is marked on the plain sine graph.
+    find<QComboBox>("waveChooser")->setCurrentIndex(0);
+    find<QDoubleSpinBox>("degreesField")->setValue(90);
+    auto* plot = find<kit::Canvas>("wavePlot");
+    const QImage picture = plot->grab().toImage();
+    const QPoint mark =
+        (plot->transform().toPixels(QPointF(std::numbers::pi / 2, 1)) * picture.devicePixelRatio())
+            .toPoint();
+    const QColor c = picture.pixelColor(mark);
+    EXPECT_TRUE(c.red() > 150 && c.green() < 160 && c.blue() < 100)
+        << c.red() << " " << c.green() << " " << c.blue();
 }
 
 TEST_F(AnglesWindow, TheAmbiguousCaseDrawsTwoTrianglesAndFaultsAreNamed) {
