@@ -274,10 +274,41 @@ kit::Exercise identityExercise(kit::Seed seed) {
     return e;
 }
 
+kit::Exercise lawOfSinesExercise(kit::Seed seed) {
+    kit::Random random(seed);
+    static const std::vector<long> special = {30, 45, 60, 90, 120, 135};
+    long A = 0, B = 0;
+    do {
+        A = random.pick(special);
+        B = random.pick(special);
+    } while (A + B >= 180 || A == B);
+    const long a = random.between(2, 12);
+    const kit::Surd sinA = exactTrig(A)->sine, sinB = exactTrig(B)->sine;
+    // b² = a²·sin²B / sin²A is rational: the answer is its square root.
+    const mpq_class square = mpq_class(a * a) * sinB.square() / sinA.square();
+    kit::WorkBudget budget(10000);
+    kit::Exercise e;
+    e.kind = "law-of-sines";
+    e.prompt = "In triangle ABC, A = " + std::to_string(A) + degreeSign +
+               ", B = " + std::to_string(B) + degreeSign + " and a = " + std::to_string(a) +
+               " (the side opposite A). How long is b, the side opposite B?";
+    e.answerHint = "exact length, e.g. 4√2 or 6";
+    e.expectedAnswer = kit::surdText(*kit::exactSquareRoot(square, budget));
+    e.check = kit::expectSquareRoot(square);
+    e.solutionSteps = {"Law of sines: a/sin A = b/sin B, so b = a·sin B / sin A.",
+                       "sin " + std::to_string(A) + degreeSign + " = " + kit::surdText(sinA) +
+                           " and sin " + std::to_string(B) + degreeSign + " = " +
+                           kit::surdText(sinB) + ".",
+                       "b = " + std::to_string(a) + " · (" + kit::surdText(sinB) + ")/(" +
+                           kit::surdText(sinA) + ") = " + e.expectedAnswer + "."};
+    return e;
+}
+
 std::vector<kit::ExerciseKind> exerciseKinds() {
     return {{"exact-value", "Exact values at special angles", exactValueExercise},
             {"radians", "Degrees and radians", radianExercise},
             {"right-triangle", "Right triangle: Pythagoras", rightTriangleExercise},
+            {"law-of-sines", "Law of sines", lawOfSinesExercise},
             {"law-of-cosines", "Law of cosines", lawOfCosinesExercise},
             {"ambiguous-case", "SSA: how many triangles?", ambiguousCaseExercise},
             {"period", "Period of a trigonometric graph", periodExercise},

@@ -16,5 +16,6 @@ kit::Exercise lawOfCosinesExercise(kit::Seed seed); // c² = a² + b² − 2ab c
 kit::Exercise ambiguousCaseExercise(kit::Seed seed); // how many triangles from SSA
 kit::Exercise periodExercise(kit::Seed seed);        // the period of A sin(bx + c)
 kit::Exercise identityExercise(kit::Seed seed);      // cos θ from sin θ and the quadrant
+kit::Exercise lawOfSinesExercise(kit::Seed seed);    // b = a·sin B / sin A at special angles
 
 } // namespace angles

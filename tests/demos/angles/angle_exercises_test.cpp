@@ -163,3 +163,16 @@ TEST(AngleExercises, IdentityAnswersComeFromAnAngleInTheNamedQuadrant) {
         EXPECT_NEAR(answer.get_d(), truth, 1e-12) << e.prompt;
     }
 }
+
+TEST(AngleExercises, LawOfSinesAnswersAreTheSidesTheSolverFinds) {
+    for (kit::Seed seed = 0; seed < 200; ++seed) {
+        const kit::Exercise e = lawOfSinesExercise(seed);
+        const auto n = numbersIn(e.prompt); // A, B, a
+        ASSERT_GE(n.size(), 3u);
+        const auto solved =
+            solveTriangle(TriangleCase::AAS, {static_cast<double>(n[0]), static_cast<double>(n[1]),
+                                              static_cast<double>(n[2])});
+        ASSERT_EQ(solved.triangles.size(), 1u) << e.prompt;
+        EXPECT_NEAR(typedValue(e.expectedAnswer), solved.triangles[0].b, 1e-9) << e.prompt;
+    }
+}
