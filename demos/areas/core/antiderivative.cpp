@@ -37,7 +37,7 @@ struct Finder {
     }
 
     std::optional<ex> find(const ex& f, int depth) {
-        if (++work > 4000 || depth > 6)
+        if (++work > 4000 || depth > 16)
             return std::nullopt;
         if (isConstant(f))
             return f * x;
