@@ -1,0 +1,6 @@
+#include "areas/view/areas_definition.h"
+#include "kit/view/run_demo.h"
+
+int main(int argc, char** argv) {
+    return kit::runDemo(argc, argv, areas::demoDefinition());
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "kit/view/demo_definition.h"
+
+namespace areas {
+
+kit::DemoDefinition demoDefinition();
+
+} // namespace areas
