@@ -43,7 +43,7 @@ class AreaFunctionTab : public QWidget {
     std::optional<kit::Expression> f_;
     std::optional<FoundAntiderivative> F_;
     double a_ = 0, x_ = 2;
-    bool areaDefined_ = false; // A(x) exists at the shown x
+    bool areaDefined_ = false;     // A(x) exists at the shown x
     double area_ = 0, height_ = 0; // A(x) and f(x) there, for the tangent of A
     std::vector<std::pair<double, double>> samples_;
 };

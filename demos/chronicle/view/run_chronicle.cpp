@@ -3,8 +3,8 @@
 #include "chronicle/view/chronicle_resources.h"
 #include "chronicle/view/chronicle_window.h"
 #include "kit/view/run_demo.h"
-#include "kit/view/termination_signals.h"
 #include "platform/qt/first_frame_probe.h"
+#include "platform/qt/termination_signals.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int runChronicle(int argc, char** argv) {
     kit::applyCourseLook(app);
     platform::installFirstFrameProbe();
     ChronicleWindow window(loadChronicle(), stagedLessonStarter());
-    kit::closeOnTerminationSignals(&window);
+    platform::closeOnTerminationSignals(&window);
     window.show();
     return app.exec();
 }

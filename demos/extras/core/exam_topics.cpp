@@ -1,6 +1,8 @@
 #include "extras/core/exam_topics.h"
 
 #include "addmult/core/ring_exercises.h"
+#include "angles/core/angle_exercises.h"
+#include "areas/core/area_exercises.h"
 #include "continuity/core/limit_exercises.h"
 #include "dataanalysis/core/exercises.h"
 #include "divisors/core/exercises.h"
@@ -41,8 +43,10 @@ std::vector<ExamTopic> makeTopics() {
         {"sequences-series", "Sequences and series", 2, "progressions", "progressions",
          progressions::exerciseKinds()},
         {"calculus", "Limits, derivatives and integrals", 2, "fluxions",
-         "fluxions lessons, continuity, slopes",
-         joined(continuity::exerciseKinds(), slopes::exerciseKinds())},
+         "fluxions lessons, angles, continuity, slopes, areas",
+         joined(joined(joined(angles::exerciseKinds(), continuity::exerciseKinds()),
+                       slopes::exerciseKinds()),
+                areas::exerciseKinds())},
         {"history", "History of mathematics", 2, "chronicle", "chronicle", {}},
     };
 }

@@ -3,9 +3,9 @@
 #include "journal/view/diary_store.h"
 #include "journal/view/journal_window.h"
 #include "kit/view/run_demo.h"
-#include "kit/view/termination_signals.h"
 #include "platform/qt/first_frame_probe.h"
 #include "platform/qt/program_folder.h"
+#include "platform/qt/termination_signals.h"
 
 #include <QApplication>
 
@@ -18,7 +18,7 @@ int runJournal(int argc, char** argv, const QString& diaryPath) {
     platform::installFirstFrameProbe();
     JournalWindow window(platform::programFolder(),
                          diaryPath.isEmpty() ? DiaryStore::defaultPath() : diaryPath);
-    kit::closeOnTerminationSignals(&window);
+    platform::closeOnTerminationSignals(&window);
     window.show();
     return app.exec();
 }
