@@ -34,6 +34,8 @@ QString axisLabel(double year) {
     return rounded == 0 ? QString("1 BCE | 1") : QString::number(rounded);
 }
 
+constexpr double latestAxisYear = 2100;
+
 double tickStep(double yearsPerPixel) {
     for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 25.0, 50.0, 100.0, 200.0, 250.0, 500.0, 1000.0})
         if (step / yearsPerPixel >= 90)
@@ -225,7 +227,9 @@ void TimelineView::drawAxis(QPainter& painter) const {
     painter.drawLine(QPointF(0, axisHeight), QPointF(width(), axisHeight));
     const double step = tickStep(yearsPerPixel_);
     double year = std::floor(yearAt(0) / step) * step;
-    for (; xOf(year) < width(); year += step) {
+    // The years to come have no history yet: the axis ends with the present century, and the
+    // room kept on the right for the last names stays blank.
+    for (; xOf(year) < width() && year <= latestAxisYear; year += step) {
         const double x = xOf(year);
         painter.setPen(QColor(225, 225, 225));
         painter.drawLine(QPointF(x, axisHeight), QPointF(x, height()));

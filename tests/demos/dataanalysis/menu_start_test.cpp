@@ -1,102 +1,16 @@
 // The menu's Topics 31 to 35 and the "Statistics" link of the Subtest II window start the
 // staged statistics program from the installation folder and wait for it: the menu does not
 // go on while it runs (here a session end closes its window).
-#include "menu/core/menu_numbers.h"
-#include "menu/view/menu_program.h"
+#include "menu_start_watch.h"
 
-#include <QDir>
-#include <QListWidget>
-#include <QTest>
+using menu_start::MenuStartTest;
 
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <chrono>
-#include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <thread>
-#include <unistd.h>
-
-namespace {
-
-pid_t childNamed(const std::string& name) {
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        const std::string pid = entry.path().filename().string();
-        if (pid.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        std::ifstream stat(entry.path() / "stat");
-        std::string id, comm, state;
-        pid_t parent = 0;
-        if (stat >> id >> comm >> state >> parent && parent == getpid() && comm == "(" + name + ")")
-            return static_cast<pid_t>(std::stol(pid));
-    }
-    return 0;
+TEST_F(MenuStartTest, EachStatisticsTopicStartsTheStagedProgramAndWaits) {
+    for (int topic = 31; topic <= 35; ++topic)
+        expectTopicStartsAndWaits(topic, "dataanalysis");
 }
 
-struct Watch {
-    bool started = false, waitedWhileRunning = false;
-    std::string workingDirectory;
-};
-
-// Runs `start` (which must return only when the program has ended) while a watcher finds the
-// program, notes its working directory and whether start is still waiting, then ends it.
-Watch watchWhile(const std::function<void()>& start) {
-    std::atomic<bool> returned{false};
-    Watch watch;
-    std::thread watcher([&] {
-        pid_t seen = 0;
-        for (int tries = 0; tries < 3000 && !seen; ++tries) {
-            seen = childNamed("dataanalysis");
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        if (!seen)
-            return;
-        watch.started = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        watch.workingDirectory =
-            std::filesystem::read_symlink("/proc/" + std::to_string(seen) + "/cwd").string();
-        watch.waitedWhileRunning = !returned;
-        kill(seen, SIGTERM);
-    });
-    start();
-    returned = true;
-    watcher.join();
-    return watch;
-}
-
-class MenuStart : public ::testing::Test {
-  protected:
-    std::unique_ptr<menu::MenuProgram> program;
-    const std::string stage = STAGE_DIR;
-    void SetUp() override {
-        menu::MenuServices quiet;
-        quiet.random = [](int, int) { return 0; };
-        program = std::make_unique<menu::MenuProgram>(menu::MenuPictures{},
-                                                      menu::ProgramStarter::inFolder(stage), quiet);
-        program->show();
-    }
-    void expectWaitedFor(const Watch& watch) {
-        EXPECT_TRUE(watch.started) << "dataanalysis ran as a child of the menu";
-        EXPECT_TRUE(watch.waitedWhileRunning);
-        EXPECT_EQ(watch.workingDirectory,
-                  QDir(QString::fromStdString(stage)).canonicalPath().toStdString());
-    }
-};
-
-} // namespace
-
-TEST_F(MenuStart, EachStatisticsTopicStartsTheStagedProgramAndWaits) {
-    for (int topic = 31; topic <= 35; ++topic) {
-        SCOPED_TRACE(topic);
-        expectWaitedFor(watchWhile([&] { program->handleCommand(topic); }));
-    }
-}
-
-TEST_F(MenuStart, TheStatisticsLinkOfSubtestTwoStartsItAndWaits) {
-    program->mainWindow().sectionList()->setCurrentRow(1);
-    program->handleControl(menu::control::studyButton);
-    ASSERT_TRUE(program->subtestWindow());
-    expectWaitedFor(watchWhile([&] { program->handleControl(52); }));
+TEST_F(MenuStartTest, TheStatisticsLinkOfSubtestTwoStartsItAndWaits) {
+    openSubtestWindow(1);
+    expectStartedAndWaitedFor("dataanalysis", [&] { program->handleControl(52); });
 }

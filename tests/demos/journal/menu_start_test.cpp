@@ -1,6 +1,6 @@
 // The menu's Section row 4 "My Study Diary" starts the staged diary from the installation
 // folder without waiting, and a second press starts a second diary beside the first.
-#include "../extras/detached_programs.h"
+#include "detached_programs.h"
 #include "menu/core/menu_numbers.h"
 #include "menu/view/menu_program.h"
 
