@@ -1,9 +1,7 @@
 #include "platform/help/chm_file_header.h"
 
 #include <array>
-#include <cstdint>
 #include <fstream>
-#include <limits>
 
 namespace platform {
 
@@ -78,16 +76,8 @@ bool listingChainEnds(std::ifstream& in, std::uint64_t directoryOffset,
             return false;
         }
         in.clear();
-        // The library reads the index as a signed 32-bit number and multiplies in unsigned
-        // 64-bit arithmetic, so a "negative" index wraps round to a block before the
-        // directory; the chain is followed the same way here.
-        const auto signedBlock =
-            static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(block)));
-        const std::uint64_t at =
-            blocksBegin + static_cast<std::uint64_t>(signedBlock) * blockLength;
         HeaderBytes listing{};
-        if (at > static_cast<std::uint64_t>(std::numeric_limits<std::streamoff>::max()) ||
-            !in.seekg(static_cast<std::streamoff>(at)) ||
+        if (!in.seekg(static_cast<std::streamoff>(blocksBegin + block * blockLength)) ||
             !in.read(reinterpret_cast<char*>(listing.data()), listingHeaderBytes) ||
             listing[0] != 'P' || listing[1] != 'M' || listing[2] != 'G' || listing[3] != 'L') {
             return true; // the library stops where a block cannot be read as a listing
