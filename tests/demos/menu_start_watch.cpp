@@ -63,8 +63,8 @@ StartWatch watchWhile(const std::string& programName, const std::function<void()
 void MenuStartTest::SetUp() {
     menu::MenuServices quiet;
     quiet.random = [](int, int) { return 0; };
-    program = std::make_unique<menu::MenuProgram>(
-        menu::MenuPictures{}, menu::ProgramStarter::inFolder(STAGE_DIR), quiet);
+    program = std::make_unique<menu::MenuProgram>(menu::MenuPictures{},
+                                                  menu::ProgramStarter::inFolder(STAGE_DIR), quiet);
     program->show();
 }
 
