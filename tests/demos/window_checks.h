@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace demo_test {
 
 inline QString plainText(const QLabel* label) {
@@ -29,6 +31,21 @@ template <class T> T* named(QWidget& window, const char* name) {
     EXPECT_NE(widget, nullptr) << name;
     return widget;
 }
+
+// A shown demonstration window with its explore pane as `Explore` and its practice pane on a
+// fixed seed, so that every run sets the same exercises.
+template <class Explore, kit::DemoDefinition (*definition)(), std::uint64_t seed>
+struct DemoWindowTest : ::testing::Test {
+    kit::DemoWindow window{definition()};
+    Explore* explore = nullptr;
+    void SetUp() override {
+        window.show();
+        window.practice()->setSeed(seed);
+        explore = qobject_cast<Explore*>(window.explore());
+        ASSERT_NE(explore, nullptr);
+    }
+    template <class T> T* find(const char* name) { return named<T>(window, name); }
+};
 
 inline void answerEveryKindWrongThenRight(kit::DemoWindow& window) {
     auto* chooser = named<QComboBox>(window, "kindChooser");

@@ -11,12 +11,14 @@
 #include "kit/view/demo_window.h"
 #include "kit/view/practice_panel.h"
 
+#include "window_checks.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -31,21 +33,8 @@ QString plain(const QString& html) {
     return document.toPlainText();
 }
 
-struct AddmultWindow : ::testing::Test {
-    kit::DemoWindow window{addmult::demoDefinition()};
-    addmult::AddmultExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(2026);
-        explore = qobject_cast<addmult::AddmultExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-    template <class T> T* find(const char* name) {
-        T* w = window.findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-};
+using AddmultWindow =
+    demo_test::DemoWindowTest<addmult::AddmultExplore, addmult::demoDefinition, 2026>;
 
 } // namespace
 

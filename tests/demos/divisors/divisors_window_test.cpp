@@ -8,10 +8,12 @@
 #include "kit/view/demo_window.h"
 #include "kit/view/practice_panel.h"
 
+#include "window_checks.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -27,21 +29,8 @@ QString plain(const QLabel* label) {
     return document.toPlainText();
 }
 
-struct DivisorsWindow : ::testing::Test {
-    kit::DemoWindow window{divisors::demoDefinition()};
-    divisors::DivisorsExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(2026);
-        explore = qobject_cast<divisors::DivisorsExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-    template <class T> T* find(const char* name) {
-        T* w = window.findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-};
+using DivisorsWindow =
+    demo_test::DemoWindowTest<divisors::DivisorsExplore, divisors::demoDefinition, 2026>;
 
 } // namespace
 

@@ -10,10 +10,12 @@
 #include "kit/view/demo_window.h"
 #include "kit/view/practice_panel.h"
 
+#include "window_checks.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -28,21 +30,8 @@ QString plain(const QString& html) {
     return document.toPlainText();
 }
 
-struct FieldsplusWindow : ::testing::Test {
-    kit::DemoWindow window{fieldsplus::demoDefinition()};
-    fieldsplus::FieldsplusExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(7);
-        explore = qobject_cast<fieldsplus::FieldsplusExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-    template <class T> T* find(const char* name) {
-        T* w = window.findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-};
+using FieldsplusWindow =
+    demo_test::DemoWindowTest<fieldsplus::FieldsplusExplore, fieldsplus::demoDefinition, 7>;
 
 } // namespace
 
