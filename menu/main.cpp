@@ -2,6 +2,7 @@
 #include "menu/view/menu_pictures.h"
 #include "menu/view/menu_program.h"
 #include "menu/view/splash_window.h"
+#include "platform/qt/course_style.h"
 #include "platform/qt/first_frame_probe.h"
 #include "platform/qt/program_folder.h"
 
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::useCourseStyle(application);
     platform::installFirstFrameProbe();
     const std::string folder = menu::installFolderFromEnvironment(platform::programFolder());
     QDir::setCurrent(QString::fromStdString(folder)); // a failure leaves the directory as it is

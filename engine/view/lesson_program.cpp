@@ -6,6 +6,7 @@
 #include "engine/view/study_time_file.h"
 #include "platform/clock/monotonic_clock.h"
 #include "platform/help/help_viewer.h"
+#include "platform/qt/course_style.h"
 #include "platform/qt/first_frame_probe.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_folder.h"
@@ -71,6 +72,7 @@ void LessonProgram::recordStudyTime() {
 int runLessonProgram(int argc, char** argv, const Catalogue& catalogue) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    platform::useCourseStyle(app);
     platform::installFirstFrameProbe();
     platform::enterProgramFolder();
     LessonProgram program(catalogue, platform::programFolder());

@@ -63,6 +63,14 @@ bool bitmapIsWhole(const QByteArray& bytes) {
     return pixelsAt + pixelBytes <= bytes.size();
 }
 
+// An icon file begins with a zero word and the resource type (1 for icons, 2 for cursors).
+// Bytes that do not are never handed to Qt's icon reader: the first use of that reader loads
+// Qt's image-format plugins, which a program showing only BMP and JPEG pictures never needs.
+bool mayBeIcon(const QByteArray& bytes) {
+    return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 &&
+           (bytes[2] == 1 || bytes[2] == 2) && bytes[3] == 0;
+}
+
 // Reads the bytes with exactly one of Qt's readers, never guessing another format.
 QImage readWithQt(const QByteArray& bytes, const char* format) {
     QBuffer buffer;
@@ -90,9 +98,11 @@ QImage loadPictureFile(const std::string& path) {
 QImage loadPictureBytes(const QByteArray& bytes) {
     if (startsWith(bytes, "BM"))
         return bitmapIsWhole(bytes) ? readWithQt(bytes, "bmp") : QImage();
-    QImage icon = readWithQt(bytes, "ico");
-    if (!icon.isNull())
-        return icon;
+    if (mayBeIcon(bytes)) {
+        QImage icon = readWithQt(bytes, "ico");
+        if (!icon.isNull())
+            return icon;
+    }
     if (startsWith(bytes, "\xFF\xD8"))
         return decodeJpeg(bytes);
     return {};

@@ -2,6 +2,7 @@
 
 #include "platform/pictures/picture_file.h"
 #include "platform/pictures/picture_limits.h"
+#include "support/loaded_plugins.h"
 
 #include <QTemporaryDir>
 
@@ -161,3 +162,51 @@ TEST(PictureLimits, RefuseSidesAbove16384AndMoreThan64MegaPixels) {
 }
 
 } // namespace
+
+// A 24-bit Windows bitmap of one colour, made byte by byte (Qt's writer would itself look
+// through the image-format plugins).
+QByteArray plainBitmap(int width, int height, QRgb colour) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    const int pixelBytes = rowBytes * height;
+    QByteArray bytes(54 + pixelBytes, '\0');
+    const auto put = [&bytes](int at, int size, qint64 value) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, 4, bytes.size());
+    put(10, 4, 54);
+    put(14, 4, 40);
+    put(18, 4, width);
+    put(22, 4, height);
+    put(26, 2, 1);
+    put(28, 2, 24);
+    put(34, 4, pixelBytes);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int at = 54 + y * rowBytes + x * 3;
+            put(at, 1, qBlue(colour));
+            put(at + 1, 1, qGreen(colour));
+            put(at + 2, 1, qRed(colour));
+        }
+    return bytes;
+}
+
+// Bitmaps go to Qt's reader by name and JPEG files to libjpeg; neither may make Qt look through
+// its image-format plugins, which a program would pay for before its first frame.
+TEST_F(PictureFileTest, ReadsBitmapsAndJpegsWithoutLoadingImageFormatPlugins) {
+    QImage drawn(16, 16, QImage::Format_RGB32);
+    drawn.fill(qRgb(40, 90, 160));
+    writeBytes(pathOf(QStringLiteral("a.bmp")), plainBitmap(5, 3, qRgb(40, 90, 160)));
+    writeBytes(pathOf(QStringLiteral("b.jpg")), jpegOf(drawn));
+    if (test_support::imageFormatPluginLoaded())
+        GTEST_SKIP() << "an earlier test in this process loaded them already";
+
+    const QImage bitmap = load(QStringLiteral("a.bmp"));
+    ASSERT_EQ(bitmap.size(), QSize(5, 3));
+    EXPECT_EQ(bitmap.pixel(4, 2), qRgb(40, 90, 160));
+    EXPECT_EQ(load(QStringLiteral("b.jpg")).size(), QSize(16, 16));
+    EXPECT_TRUE(load(QStringLiteral("missing.jpg")).isNull());
+    EXPECT_FALSE(test_support::imageFormatPluginLoaded());
+}

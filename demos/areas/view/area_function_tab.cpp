@@ -10,6 +10,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/curve_stroke.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -190,7 +191,7 @@ void AreaFunctionTab::paint(QPainter& painter, const kit::CanvasTransform& t) co
     }
     painter.setPen(QPen(areaColour, 2.2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(areaPath);
+    kit::strokeCurve(painter, areaPath);
     if (areaDefined_) {
         // The tangent of A at x: slope f(x), by the fundamental theorem.
         const double reach = t.world().width() / 12;

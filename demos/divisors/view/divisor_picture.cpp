@@ -1,6 +1,7 @@
 #include "divisors/view/divisor_picture.h"
 
 #include "kit/view/course_colours.h"
+#include "kit/view/curve_stroke.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -92,7 +93,7 @@ void DivisorPicture::paintPairs(QPainter& painter, const kit::CanvasTransform& t
     }
     painter.setPen(QPen(kit::pageColour(), 1.2, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(curve);
+    kit::strokeCurve(painter, curve);
     painter.setBrush(kit::pageColour());
     painter.setPen(Qt::NoPen);
     for (long d = 1; d <= n_; ++d)

@@ -1,6 +1,7 @@
 #include "equations/view/curve_drawing.h"
 
 #include "kit/view/canvas_transform.h"
+#include "kit/view/curve_stroke.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -40,7 +41,7 @@ void drawCurve(QPainter& painter, const kit::CanvasTransform& t, const RealFunct
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 2.2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    kit::strokeCurve(painter, path);
     painter.restore();
 }
 

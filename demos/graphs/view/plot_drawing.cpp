@@ -3,6 +3,7 @@
 #include "graphs/core/function_curve.h"
 
 #include "kit/view/canvas_transform.h"
+#include "kit/view/curve_stroke.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -38,7 +39,7 @@ void strokePath(QPainter& painter, const QPainterPath& path, QColor colour, Qt::
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 2.2, style));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    kit::strokeCurve(painter, path);
     painter.restore();
 }
 

@@ -2,18 +2,17 @@
 
 #include "kit/view/course_colours.h"
 #include "kit/view/demo_window.h"
+#include "platform/qt/course_style.h"
 #include "platform/qt/first_frame_probe.h"
 #include "platform/qt/termination_signals.h"
 
 #include <QApplication>
 #include <QPalette>
-#include <QStyleFactory>
 
 namespace kit {
 
 void applyCourseLook(QApplication& app) {
-    if (QStyle* fusion = QStyleFactory::create("Fusion"))
-        app.setStyle(fusion);
+    platform::useCourseStyle(app, "Fusion");
     QPalette palette;
     palette.setColor(QPalette::Window, panelColour());
     palette.setColor(QPalette::Button, panelColour());
