@@ -199,4 +199,15 @@ TEST(IndexedBitmap, HeaderDescribesTheFile) {
     }
 }
 
+// A file cut short (a broken download, a full disk) shows nothing rather than half a picture.
+TEST(IndexedBitmap, ACutFileGivesNoPicture) {
+    const QImage stripes = indexedImage(90, 40, 3, [](int x, int y) { return (x / 7 + y) % 3; });
+    for (QByteArray file :
+         {tools::plainIndexedBitmap(stripes), tools::rle8IndexedBitmap(stripes)}) {
+        ASSERT_FALSE(platform::loadPictureBytes(file).isNull());
+        file.chop(2);
+        EXPECT_TRUE(platform::loadPictureBytes(file).isNull());
+    }
+}
+
 } // namespace
