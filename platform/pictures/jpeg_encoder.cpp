@@ -43,6 +43,8 @@ bool encodeArmed(Encoding& encoding, const QImage& pixels, std::FILE* file, int 
     describeImage(info, pixels);
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    // Huffman tables fitted to the picture: some 8 % smaller, the same pixels once decoded.
+    info.optimize_coding = TRUE;
     jpeg_start_compress(&info, TRUE);
     writeRows(info, pixels);
     jpeg_finish_compress(&info);

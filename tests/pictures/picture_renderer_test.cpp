@@ -62,7 +62,8 @@ TEST_F(PictureRendererTest, WritesTheFormatTheNameAsksFor) {
     const QByteArray bitmapBytes = readBytes(bitmap);
     ASSERT_GT(bitmapBytes.size(), 30);
     EXPECT_TRUE(bitmapBytes.startsWith("BM"));
-    EXPECT_EQ(bitmapBytes[28], 24) << "bits per pixel";
+    EXPECT_EQ(bitmapBytes[28], 8) << "bits per pixel: two colours fit a palette";
+    EXPECT_EQ(bitmapBytes[30], 1) << "run-length encoded: each row is two runs";
 
     const QString jpeg = pathOf(QStringLiteral("half.jpg"));
     ASSERT_EQ(render(svg, jpeg).exitCode, 0);

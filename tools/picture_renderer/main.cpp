@@ -49,7 +49,10 @@ int main(int argc, char** argv) {
         icon ? tools::renderSvgIcon(source, arguments[2].toInt()) : tools::renderSvgPicture(source);
     if (const auto* problem = std::get_if<QString>(&rendered))
         return fail(*problem);
-    if (const auto problem = tools::writePicture(std::get<QImage>(rendered), output))
-        return fail(*problem);
+    const tools::PictureWriting writing = tools::writePicture(std::get<QImage>(rendered), output);
+    if (writing.problem)
+        return fail(*writing.problem);
+    if (!writing.note.isEmpty()) // shown in the build log
+        std::printf("picture_renderer: %s\n", qPrintable(writing.note));
     return 0;
 }
