@@ -22,6 +22,13 @@ using HeaderBytes = std::array<unsigned char, headerBytes>;
 constexpr std::size_t directoryBlockLengthAt = 0x10;
 constexpr std::size_t directoryHeaderBytes = directoryBlockLengthAt + 4;
 
+// Every directory block begins with a header of its own, and the library reads the 20 bytes
+// of a listing block's header ("PMGL", free space, ..., "next" index at 0x10) from its buffer
+// of one block whatever the block length is. A shorter block would have it take the "next"
+// index from the memory after the buffer; where that memory happens to hold 0, the library
+// reads the first block again and again without end.
+constexpr std::uint64_t shortestDirectoryBlock = 0x14;
+
 std::uint64_t littleEndian(const HeaderBytes& bytes, std::size_t at, std::size_t width) {
     std::uint64_t value = 0;
     for (std::size_t i = width; i-- > 0;) {
@@ -30,8 +37,9 @@ std::uint64_t littleEndian(const HeaderBytes& bytes, std::size_t at, std::size_t
     return value;
 }
 
-// Whether the directory header is one and its blocks fit inside the directory; a damaged
-// length would have the library allocate (and clear) gigabytes for a single block.
+// Whether the directory header is one and its blocks hold a block header and fit inside the
+// directory; a damaged length would have the library allocate (and clear) gigabytes for a
+// single block.
 bool directoryBlocksFit(std::ifstream& in, std::uint64_t directoryOffset,
                         std::uint64_t directoryLength) {
     HeaderBytes bytes{};
@@ -44,7 +52,7 @@ bool directoryBlocksFit(std::ifstream& in, std::uint64_t directoryOffset,
         return false;
     }
     const std::uint64_t blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
-    return blockLength > 0 && blockLength <= directoryLength;
+    return blockLength >= shortestDirectoryBlock && blockLength <= directoryLength;
 }
 
 // The directory's listing blocks ("PMGL") form a chain from the first listing block (index

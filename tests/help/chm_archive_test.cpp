@@ -1,10 +1,14 @@
+#include "child_opening.h"
 #include "help_test_support.h"
 
 #include "platform/help/chm_archive.h"
+#include "platform/help/chm_file_header.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <random>
 
 using platform::ChmArchive;
@@ -106,6 +110,63 @@ TEST(ChmArchive, RefusesAHelpFileThatIsCutOff) {
     }
     help_test::writeBytes(scratch.file("whole.chm"), whole);
     EXPECT_TRUE(ChmArchive(scratch.file("whole.chm")).isOpen());
+}
+
+namespace {
+
+constexpr std::chrono::seconds openingLimit{10};
+
+// The course's own help file with its directory blocks said to be `blockLength` bytes long.
+std::string withDirectoryBlockLength(std::uint32_t blockLength) {
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    const std::size_t directory =
+        static_cast<unsigned char>(damaged[0x48]) |
+        static_cast<std::size_t>(static_cast<unsigned char>(damaged[0x49])) << 8;
+    if (damaged.size() < directory + 0x14 || damaged.substr(directory, 4) != "ITSP")
+        return {};
+    for (std::size_t i = 0; i < 4; ++i)
+        damaged[directory + 0x10 + i] = static_cast<char>((blockLength >> (8 * i)) & 0xFF);
+    return damaged;
+}
+
+} // namespace
+
+// Found by the help file fuzz target: directory blocks of 16 bytes, shorter than the 20-byte
+// header of a listing block. The CHM library takes that header's "next" index from the memory
+// after its 16-byte buffer; where that memory holds 0 (always under the address sanitizer, now
+// and then in the normal build) it reads the first block again for ever. The file is opened in
+// a watched child, so that a hang fails the test within seconds.
+TEST(ChmArchive, RefusesDirectoryBlocksShorterThanAListingHeader) {
+    const auto finding = help_test::openInChildWithin(
+        std::filesystem::path(FUZZ_FINDINGS) / "chm-directory-block-shorter-than-its-header.chm",
+        openingLimit);
+    ASSERT_TRUE(finding.status) << finding.trouble;
+    EXPECT_EQ(*finding.status, ChmOpenStatus::NotAHelpFile);
+    const auto whole = help_test::openInChildWithin(help_test::compiledHelpFile(), openingLimit);
+    ASSERT_TRUE(whole.status) << whole.trouble;
+    EXPECT_EQ(*whole.status, ChmOpenStatus::Opened);
+}
+
+// The same damage in the course's own file, at and around the shortest block that holds the
+// header: every block shorter than 20 bytes is refused before the library sees the file.
+TEST(ChmArchive, RefusesEveryDirectoryBlockShorterThanAListingHeader) {
+    const help_test::ScratchFolder scratch;
+    for (std::uint32_t blockLength = 1; blockLength < 0x14; ++blockLength) {
+        const std::string damaged = withDirectoryBlockLength(blockLength);
+        ASSERT_FALSE(damaged.empty());
+        help_test::writeBytes(scratch.file("short-blocks.chm"), damaged);
+        EXPECT_FALSE(platform::readChmFileHeader(scratch.file("short-blocks.chm")))
+            << blockLength << " bytes";
+        const auto opening =
+            help_test::openInChildWithin(scratch.file("short-blocks.chm"), openingLimit);
+        ASSERT_TRUE(opening.status) << blockLength << " bytes: " << opening.trouble;
+        EXPECT_EQ(*opening.status, ChmOpenStatus::NotAHelpFile) << blockLength << " bytes";
+    }
+    help_test::writeBytes(scratch.file("header-long-blocks.chm"), withDirectoryBlockLength(0x14));
+    EXPECT_TRUE(platform::readChmFileHeader(scratch.file("header-long-blocks.chm")));
+    const auto opening =
+        help_test::openInChildWithin(scratch.file("header-long-blocks.chm"), openingLimit);
+    EXPECT_TRUE(opening.status) << opening.trouble;
 }
 
 TEST(ChmArchive, SurvivesDamagedBytesAnywhereInTheFile) {
