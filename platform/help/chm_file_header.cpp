@@ -1,5 +1,7 @@
 #include "platform/help/chm_file_header.h"
 
+#include "platform/help/chm_directory_walk.h"
+
 #include <array>
 #include <fstream>
 
@@ -55,44 +57,42 @@ bool directoryBlocksFit(std::ifstream& in, std::uint64_t directoryOffset,
     return blockLength >= shortestDirectoryBlock && blockLength <= directoryLength;
 }
 
-// The directory's listing blocks ("PMGL") form a chain from the first listing block (index
-// at 0x20 of the directory header) through the "next" index at 0x10 of each block, ending
-// at -1. The CHM library follows that chain without end when a damaged file makes it a
-// loop, so a chain that visits more blocks than the directory holds is refused.
+// The rest of the directory header: its own length at 0x08, the root of the index at 0x1c and
+// the first listing block at 0x20; the blocks follow the header.
 constexpr std::size_t directoryHeaderLengthAt = 0x08;
-constexpr std::size_t firstListingBlockAt = 0x20;
-constexpr std::size_t directoryFieldsBytes = firstListingBlockAt + 4;
-constexpr std::size_t nextListingBlockAt = 0x10;
-constexpr std::size_t listingHeaderBytes = nextListingBlockAt + 4;
-constexpr std::uint64_t endOfChain = 0xFFFFFFFF;
+constexpr std::size_t indexRootAt = 0x1c;
+constexpr std::size_t firstListingAt = 0x20;
+constexpr std::size_t directoryFieldsBytes = firstListingAt + 4;
 
-bool listingChainEnds(std::ifstream& in, std::uint64_t directoryOffset,
-                      std::uint64_t directoryLength) {
+std::optional<ChmDirectory> readDirectory(std::ifstream& in, std::uint64_t directoryOffset,
+                                          std::uint64_t directoryLength) {
     HeaderBytes bytes{};
+    in.clear();
     if (directoryLength < directoryFieldsBytes ||
         !in.seekg(static_cast<std::streamoff>(directoryOffset)) ||
         !in.read(reinterpret_cast<char*>(bytes.data()), directoryFieldsBytes)) {
-        return false;
+        return std::nullopt;
     }
-    const std::uint64_t blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
-    const std::uint64_t blocksBegin =
-        directoryOffset + littleEndian(bytes, directoryHeaderLengthAt, 4);
-    const std::uint64_t mostBlocks = directoryLength / blockLength + 1;
-    std::uint64_t block = littleEndian(bytes, firstListingBlockAt, 4);
-    for (std::uint64_t visited = 0; block != endOfChain; ++visited) {
-        if (visited > mostBlocks) {
-            return false;
-        }
-        in.clear();
-        HeaderBytes listing{};
-        if (!in.seekg(static_cast<std::streamoff>(blocksBegin + block * blockLength)) ||
-            !in.read(reinterpret_cast<char*>(listing.data()), listingHeaderBytes) ||
-            listing[0] != 'P' || listing[1] != 'M' || listing[2] != 'G' || listing[3] != 'L') {
-            return true; // the library stops where a block cannot be read as a listing
-        }
-        block = littleEndian(listing, nextListingBlockAt, 4);
-    }
-    return true;
+    const auto signed32 = [&](std::size_t at) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(littleEndian(bytes, at, 4)));
+    };
+    ChmDirectory directory;
+    directory.blocksBegin = directoryOffset + littleEndian(bytes, directoryHeaderLengthAt, 4);
+    directory.blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
+    directory.directoryLength = directoryLength;
+    directory.indexRoot = signed32(indexRootAt);
+    directory.firstListing = signed32(firstListingAt);
+    return directory;
+}
+
+// The CHM library follows the directory's block indices without end when a damaged file
+// makes them a loop, and reads past its buffer of one block for an entry that runs off the
+// block; such directories are refused.
+bool directoryWalksEnd(std::ifstream& in, std::uint64_t directoryOffset,
+                       std::uint64_t directoryLength) {
+    const std::optional<ChmDirectory> directory =
+        readDirectory(in, directoryOffset, directoryLength);
+    return directory && listingChainEnds(in, *directory) && indexWalksEnd(in, *directory);
 }
 
 } // namespace
@@ -124,7 +124,7 @@ std::optional<ChmFileHeader> readChmFileHeader(const std::filesystem::path& file
         contentOffset = littleEndian(bytes, contentOffsetAt, 8);
     }
     if (contentOffset > size || !directoryBlocksFit(in, directoryOffset, directoryLength) ||
-        !listingChainEnds(in, directoryOffset, directoryLength)) {
+        !directoryWalksEnd(in, directoryOffset, directoryLength)) {
         return std::nullopt;
     }
     return ChmFileHeader{size, contentOffset};
