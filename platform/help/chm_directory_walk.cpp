@@ -1,6 +1,5 @@
 #include "platform/help/chm_directory_walk.h"
 
-#include <limits>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -33,7 +32,7 @@ std::optional<std::string> readBlock(std::istream& in, const ChmDirectory& direc
     const std::uint64_t at =
         directory.blocksBegin +
         static_cast<std::uint64_t>(static_cast<std::int64_t>(index)) * directory.blockLength;
-    if (at > static_cast<std::uint64_t>(std::numeric_limits<std::streamoff>::max())) {
+    if (at > directory.fileSize || directory.blockLength > directory.fileSize - at) {
         return std::nullopt;
     }
     std::string block(static_cast<std::size_t>(directory.blockLength), '\0');
@@ -138,6 +137,9 @@ struct PendingBlock {
 } // namespace
 
 bool listingChainEnds(std::istream& in, const ChmDirectory& directory) {
+    if (directory.blockLength < listingHeaderBytes) {
+        return false;
+    }
     const std::uint64_t mostBlocks = directory.directoryLength / directory.blockLength + 1;
     std::int32_t index = directory.firstListing;
     for (std::uint64_t visited = 0; index != noBlock; ++visited) {
@@ -159,6 +161,9 @@ bool listingChainEnds(std::istream& in, const ChmDirectory& directory) {
 // A depth-first walk over every block a look-up could visit; an index block met again while
 // it is still on the way down is a loop.
 bool indexWalksEnd(std::istream& in, const ChmDirectory& directory) {
+    if (directory.blockLength < listingHeaderBytes) {
+        return false;
+    }
     const std::int32_t root =
         directory.indexRoot <= noBlock ? directory.firstListing : directory.indexRoot;
     std::unordered_map<std::int32_t, Visit> visits;

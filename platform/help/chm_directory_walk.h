@@ -12,9 +12,12 @@ struct ChmDirectory {
     std::uint64_t blocksBegin = 0;
     std::uint64_t blockLength = 0; // at least the 20 bytes of a listing block's header
     std::uint64_t directoryLength = 0;
+    std::uint64_t fileSize = 0;
     std::int32_t indexRoot = -1;   // where a look-up starts; -1: at the first listing block
     std::int32_t firstListing = 0; // where listing all entries starts
 };
+
+// Both walks refuse a directory whose blocks are shorter than a listing block's header.
 
 // Whether listing the entries ends: the chain of listing blocks through each block's "next"
 // index reaches -1 or a block the library cannot read as a listing, visits no more blocks than

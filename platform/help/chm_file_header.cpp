@@ -89,9 +89,11 @@ std::optional<ChmDirectory> readDirectory(std::ifstream& in, std::uint64_t direc
 // makes them a loop, and reads past its buffer of one block for an entry that runs off the
 // block; such directories are refused.
 bool directoryWalksEnd(std::ifstream& in, std::uint64_t directoryOffset,
-                       std::uint64_t directoryLength) {
-    const std::optional<ChmDirectory> directory =
-        readDirectory(in, directoryOffset, directoryLength);
+                       std::uint64_t directoryLength, std::uint64_t fileSize) {
+    std::optional<ChmDirectory> directory = readDirectory(in, directoryOffset, directoryLength);
+    if (directory) {
+        directory->fileSize = fileSize;
+    }
     return directory && listingChainEnds(in, *directory) && indexWalksEnd(in, *directory);
 }
 
@@ -124,7 +126,7 @@ std::optional<ChmFileHeader> readChmFileHeader(const std::filesystem::path& file
         contentOffset = littleEndian(bytes, contentOffsetAt, 8);
     }
     if (contentOffset > size || !directoryBlocksFit(in, directoryOffset, directoryLength) ||
-        !directoryWalksEnd(in, directoryOffset, directoryLength)) {
+        !directoryWalksEnd(in, directoryOffset, directoryLength, size)) {
         return std::nullopt;
     }
     return ChmFileHeader{size, contentOffset};
