@@ -125,13 +125,70 @@ std::optional<std::vector<std::int32_t>> namedBlocks(const std::string& block) {
     return named;
 }
 
-enum class Visit { Open, Done };
+// A depth-first walk over every block a look-up could visit, whatever path it looks for; an
+// index block met again while it is still on the way down is a loop.
+class IndexWalk {
+  public:
+    IndexWalk(std::istream& in, const ChmDirectory& directory) : in_(in), directory_(directory) {}
 
-// One index block on the way down from the root, with the blocks it names still to follow.
-struct PendingBlock {
-    std::int32_t index;
-    std::vector<std::int32_t> named;
-    std::size_t next = 0;
+    bool ends(std::int32_t root) {
+        if (!enter(root)) {
+            return false;
+        }
+        while (!way_.empty()) {
+            PendingBlock& top = way_.back();
+            if (top.next == top.named.size()) {
+                visits_[top.index] = Visit::Done;
+                way_.pop_back();
+            } else if (!enter(top.named[top.next++])) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+  private:
+    enum class Visit { Open, Done };
+
+    // One index block on the way down from the root, with the blocks it names still to follow.
+    struct PendingBlock {
+        std::int32_t index;
+        std::vector<std::int32_t> named;
+        std::size_t next = 0;
+    };
+
+    // False when the block is a loop back or has an entry past its end.
+    bool enter(std::int32_t index) {
+        if (index == noBlock) {
+            return true;
+        }
+        if (const auto visit = visits_.find(index); visit != visits_.end()) {
+            return visit->second == Visit::Done;
+        }
+        visits_[index] = Visit::Done;
+        const std::optional<std::string> block = readBlock(in_, directory_, index);
+        if (!block) {
+            return true; // the look-up fails there
+        }
+        if (startsWith(*block, "PMGL")) {
+            return listingEntriesStayInBlock(*block);
+        }
+        if (!startsWith(*block, "PMGI")) {
+            return true;
+        }
+        std::optional<std::vector<std::int32_t>> named = namedBlocks(*block);
+        if (!named) {
+            return false;
+        }
+        visits_[index] = Visit::Open;
+        way_.push_back({index, std::move(*named)});
+        return true;
+    }
+
+    std::istream& in_;
+    const ChmDirectory& directory_;
+    std::unordered_map<std::int32_t, Visit> visits_;
+    std::vector<PendingBlock> way_;
 };
 
 } // namespace
@@ -158,58 +215,13 @@ bool listingChainEnds(std::istream& in, const ChmDirectory& directory) {
     return true;
 }
 
-// A depth-first walk over every block a look-up could visit; an index block met again while
-// it is still on the way down is a loop.
 bool indexWalksEnd(std::istream& in, const ChmDirectory& directory) {
     if (directory.blockLength < listingHeaderBytes) {
         return false;
     }
     const std::int32_t root =
         directory.indexRoot <= noBlock ? directory.firstListing : directory.indexRoot;
-    std::unordered_map<std::int32_t, Visit> visits;
-    std::vector<PendingBlock> way;
-    const auto enter = [&](std::int32_t index) {
-        if (index == noBlock) {
-            return true;
-        }
-        const auto visit = visits.find(index);
-        if (visit != visits.end()) {
-            return visit->second == Visit::Done;
-        }
-        const std::optional<std::string> block = readBlock(in, directory, index);
-        visits[index] = Visit::Done;
-        if (!block) {
-            return true; // the look-up fails there
-        }
-        if (startsWith(*block, "PMGL")) {
-            return listingEntriesStayInBlock(*block);
-        }
-        if (!startsWith(*block, "PMGI")) {
-            return true;
-        }
-        std::optional<std::vector<std::int32_t>> named = namedBlocks(*block);
-        if (!named) {
-            return false;
-        }
-        visits[index] = Visit::Open;
-        way.push_back({index, std::move(*named)});
-        return true;
-    };
-    if (!enter(root)) {
-        return false;
-    }
-    while (!way.empty()) {
-        PendingBlock& top = way.back();
-        if (top.next == top.named.size()) {
-            visits[top.index] = Visit::Done;
-            way.pop_back();
-            continue;
-        }
-        if (!enter(top.named[top.next++])) {
-            return false;
-        }
-    }
-    return true;
+    return IndexWalk(in, directory).ends(root);
 }
 
 } // namespace platform
