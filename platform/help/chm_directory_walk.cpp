@@ -99,12 +99,26 @@ class EntryReader {
     bool beyondBlock_ = false;
 };
 
-// Whether every entry of a listing block (path, section, offset, length) lies inside it.
-bool listingEntriesStayInBlock(const std::string& block) {
+// The library takes a section as a 32-bit int, reads section 0 directly and every other one
+// as compressed. While it opens the file it only leaves its compressed reading off for objects
+// in section 1, and an object of its own in any other section has it decompress with the
+// compression tables still unread: it divides by zero and ends the program. The format has
+// just the two sections.
+bool isKnownSection(std::uint64_t section) {
+    const auto asInt = static_cast<std::int32_t>(static_cast<std::uint32_t>(section));
+    return asInt == 0 || asInt == 1;
+}
+
+// Whether every entry of a listing block (path, section, offset, length) lies inside it and
+// names a section the format has.
+bool listingEntriesAreSound(const std::string& block) {
     EntryReader entries(block, listingHeaderBytes);
     while (entries.moreEntries() && entries.skipPath()) {
-        for (int field = 0; field < 3; ++field) {
-            entries.number();
+        const std::uint64_t section = entries.number();
+        entries.number();
+        entries.number();
+        if (!entries.beyondBlock() && !isKnownSection(section)) {
+            return false;
         }
     }
     return !entries.beyondBlock();
@@ -171,7 +185,7 @@ class IndexWalk {
             return true; // the look-up fails there
         }
         if (startsWith(*block, "PMGL")) {
-            return listingEntriesStayInBlock(*block);
+            return listingEntriesAreSound(*block);
         }
         if (!startsWith(*block, "PMGI")) {
             return true;
@@ -207,7 +221,7 @@ bool listingChainEnds(std::istream& in, const ChmDirectory& directory) {
         if (!block || !startsWith(*block, "PMGL")) {
             return true; // the library stops where a block cannot be read as a listing
         }
-        if (!listingEntriesStayInBlock(*block)) {
+        if (!listingEntriesAreSound(*block)) {
             return false;
         }
         index = static_cast<std::int32_t>(littleEndian32(*block, nextListingAt));

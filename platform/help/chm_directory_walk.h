@@ -21,11 +21,13 @@ struct ChmDirectory {
 
 // Whether listing the entries ends: the chain of listing blocks through each block's "next"
 // index reaches -1 or a block the library cannot read as a listing, visits no more blocks than
-// the directory holds, and every entry of its blocks lies inside its block.
+// the directory holds, and every entry of its blocks lies inside its block and names section 0
+// (stored) or 1 (compressed).
 bool listingChainEnds(std::istream& in, const ChmDirectory& directory);
 
 // Whether every look-up ends: no index block reachable from the root leads, through the blocks
-// its entries name, back to itself, and every entry of those blocks lies inside its block.
+// its entries name, back to itself, and every entry of those blocks lies inside its block (and,
+// in listing blocks, names section 0 or 1).
 bool indexWalksEnd(std::istream& in, const ChmDirectory& directory);
 
 } // namespace platform

@@ -275,6 +275,33 @@ TEST(ChmArchive, RefusesAnIndexThatLeadsBackToItself) {
     EXPECT_EQ(*indirect.status, ChmOpenStatus::NotAHelpFile);
 }
 
+// Found by the help file fuzz target: the reset table of the compressed section listed in
+// section 43. Opening the file, the CHM library read it as compressed before it had read how
+// the section is compressed, divided by zero and ended the program, in every build. The same
+// damage in the course's own file is refused too; it is opened in a watched child, so a fault
+// fails the test instead of ending the test run.
+TEST(ChmArchive, RefusesAnEntryInASectionTheFormatDoesNotHave) {
+    const auto finding = help_test::openInChildWithin(std::filesystem::path(FUZZ_FINDINGS) /
+                                                          "chm-reset-table-in-unknown-section.chm",
+                                                      openingLimit);
+    ASSERT_TRUE(finding.status) << finding.trouble;
+    EXPECT_EQ(*finding.status, ChmOpenStatus::NotAHelpFile);
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    const std::string entry = "InstanceData/ResetTable";
+    const std::size_t at = damaged.find(entry);
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_EQ(damaged[at + entry.size()], '\0'); // section 0, one byte
+    const help_test::ScratchFolder scratch;
+    for (const char section : {'\x02', '\x2b', '\x7f'}) {
+        damaged[at + entry.size()] = section;
+        help_test::writeBytes(scratch.file("section.chm"), damaged);
+        const auto opening =
+            help_test::openInChildWithin(scratch.file("section.chm"), openingLimit);
+        ASSERT_TRUE(opening.status) << "section " << int{section} << ": " << opening.trouble;
+        EXPECT_EQ(*opening.status, ChmOpenStatus::NotAHelpFile) << "section " << int{section};
+    }
+}
+
 // The library reads each entry of a listing block without looking where the block ends; a
 // block whose entries run on to its end, past which the last one goes on, is refused.
 TEST(ChmArchive, RefusesAListingEntryThatRunsOffItsBlock) {
