@@ -1,5 +1,7 @@
 #include "platform/help/chm_file_header.h"
 
+#include "platform/help/chm_directory_walk.h"
+
 #include <array>
 #include <fstream>
 
@@ -22,6 +24,13 @@ using HeaderBytes = std::array<unsigned char, headerBytes>;
 constexpr std::size_t directoryBlockLengthAt = 0x10;
 constexpr std::size_t directoryHeaderBytes = directoryBlockLengthAt + 4;
 
+// Every directory block begins with a header of its own, and the library reads the 20 bytes
+// of a listing block's header ("PMGL", free space, ..., "next" index at 0x10) from its buffer
+// of one block whatever the block length is. A shorter block would have it take the "next"
+// index from the memory after the buffer; where that memory happens to hold 0, the library
+// reads the first block again and again without end.
+constexpr std::uint64_t shortestDirectoryBlock = 0x14;
+
 std::uint64_t littleEndian(const HeaderBytes& bytes, std::size_t at, std::size_t width) {
     std::uint64_t value = 0;
     for (std::size_t i = width; i-- > 0;) {
@@ -30,8 +39,9 @@ std::uint64_t littleEndian(const HeaderBytes& bytes, std::size_t at, std::size_t
     return value;
 }
 
-// Whether the directory header is one and its blocks fit inside the directory; a damaged
-// length would have the library allocate (and clear) gigabytes for a single block.
+// Whether the directory header is one and its blocks hold a block header and fit inside the
+// directory; a damaged length would have the library allocate (and clear) gigabytes for a
+// single block.
 bool directoryBlocksFit(std::ifstream& in, std::uint64_t directoryOffset,
                         std::uint64_t directoryLength) {
     HeaderBytes bytes{};
@@ -44,47 +54,47 @@ bool directoryBlocksFit(std::ifstream& in, std::uint64_t directoryOffset,
         return false;
     }
     const std::uint64_t blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
-    return blockLength > 0 && blockLength <= directoryLength;
+    return blockLength >= shortestDirectoryBlock && blockLength <= directoryLength;
 }
 
-// The directory's listing blocks ("PMGL") form a chain from the first listing block (index
-// at 0x20 of the directory header) through the "next" index at 0x10 of each block, ending
-// at -1. The CHM library follows that chain without end when a damaged file makes it a
-// loop, so a chain that visits more blocks than the directory holds is refused.
+// The rest of the directory header: its own length at 0x08, the root of the index at 0x1c and
+// the first listing block at 0x20; the blocks follow the header.
 constexpr std::size_t directoryHeaderLengthAt = 0x08;
-constexpr std::size_t firstListingBlockAt = 0x20;
-constexpr std::size_t directoryFieldsBytes = firstListingBlockAt + 4;
-constexpr std::size_t nextListingBlockAt = 0x10;
-constexpr std::size_t listingHeaderBytes = nextListingBlockAt + 4;
-constexpr std::uint64_t endOfChain = 0xFFFFFFFF;
+constexpr std::size_t indexRootAt = 0x1c;
+constexpr std::size_t firstListingAt = 0x20;
+constexpr std::size_t directoryFieldsBytes = firstListingAt + 4;
 
-bool listingChainEnds(std::ifstream& in, std::uint64_t directoryOffset,
-                      std::uint64_t directoryLength) {
+std::optional<ChmDirectory> readDirectory(std::ifstream& in, std::uint64_t directoryOffset,
+                                          std::uint64_t directoryLength) {
     HeaderBytes bytes{};
+    in.clear();
     if (directoryLength < directoryFieldsBytes ||
         !in.seekg(static_cast<std::streamoff>(directoryOffset)) ||
         !in.read(reinterpret_cast<char*>(bytes.data()), directoryFieldsBytes)) {
-        return false;
+        return std::nullopt;
     }
-    const std::uint64_t blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
-    const std::uint64_t blocksBegin =
-        directoryOffset + littleEndian(bytes, directoryHeaderLengthAt, 4);
-    const std::uint64_t mostBlocks = directoryLength / blockLength + 1;
-    std::uint64_t block = littleEndian(bytes, firstListingBlockAt, 4);
-    for (std::uint64_t visited = 0; block != endOfChain; ++visited) {
-        if (visited > mostBlocks) {
-            return false;
-        }
-        in.clear();
-        HeaderBytes listing{};
-        if (!in.seekg(static_cast<std::streamoff>(blocksBegin + block * blockLength)) ||
-            !in.read(reinterpret_cast<char*>(listing.data()), listingHeaderBytes) ||
-            listing[0] != 'P' || listing[1] != 'M' || listing[2] != 'G' || listing[3] != 'L') {
-            return true; // the library stops where a block cannot be read as a listing
-        }
-        block = littleEndian(listing, nextListingBlockAt, 4);
+    const auto signed32 = [&](std::size_t at) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(littleEndian(bytes, at, 4)));
+    };
+    ChmDirectory directory;
+    directory.blocksBegin = directoryOffset + littleEndian(bytes, directoryHeaderLengthAt, 4);
+    directory.blockLength = littleEndian(bytes, directoryBlockLengthAt, 4);
+    directory.directoryLength = directoryLength;
+    directory.indexRoot = signed32(indexRootAt);
+    directory.firstListing = signed32(firstListingAt);
+    return directory;
+}
+
+// The CHM library follows the directory's block indices without end when a damaged file
+// makes them a loop, and reads past its buffer of one block for an entry that runs off the
+// block; such directories are refused.
+bool directoryWalksEnd(std::ifstream& in, std::uint64_t directoryOffset,
+                       std::uint64_t directoryLength, std::uint64_t fileSize) {
+    std::optional<ChmDirectory> directory = readDirectory(in, directoryOffset, directoryLength);
+    if (directory) {
+        directory->fileSize = fileSize;
     }
-    return true;
+    return directory && listingChainEnds(in, *directory) && indexWalksEnd(in, *directory);
 }
 
 } // namespace
@@ -116,7 +126,7 @@ std::optional<ChmFileHeader> readChmFileHeader(const std::filesystem::path& file
         contentOffset = littleEndian(bytes, contentOffsetAt, 8);
     }
     if (contentOffset > size || !directoryBlocksFit(in, directoryOffset, directoryLength) ||
-        !listingChainEnds(in, directoryOffset, directoryLength)) {
+        !directoryWalksEnd(in, directoryOffset, directoryLength, size)) {
         return std::nullopt;
     }
     return ChmFileHeader{size, contentOffset};

@@ -17,9 +17,9 @@ struct ChmFileHeader {
 
 // Reads the header: the four bytes "ITSF", then the directory's place and the content's
 // offset. Nothing when the file cannot be read, does not begin like a help file, names
-// places beyond its own end or has a directory whose blocks are longer than the directory. Cheap
-// enough to run before handing a file to the CHM library, which is then spared plainly foreign or
-// cut-off files.
+// places beyond its own end or has a directory whose blocks are shorter than a block header or
+// longer than the directory. Cheap enough to run before handing a file to the CHM library,
+// which is then spared plainly foreign or cut-off files.
 std::optional<ChmFileHeader> readChmFileHeader(const std::filesystem::path& file);
 
 } // namespace platform

@@ -1,11 +1,17 @@
+#include "child_opening.h"
 #include "help_test_support.h"
 
 #include "platform/help/chm_archive.h"
+#include "platform/help/chm_file_header.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <random>
+#include <utility>
+#include <vector>
 
 using platform::ChmArchive;
 using platform::ChmOpenStatus;
@@ -106,6 +112,217 @@ TEST(ChmArchive, RefusesAHelpFileThatIsCutOff) {
     }
     help_test::writeBytes(scratch.file("whole.chm"), whole);
     EXPECT_TRUE(ChmArchive(scratch.file("whole.chm")).isOpen());
+}
+
+namespace {
+
+constexpr std::chrono::seconds openingLimit{10};
+
+// The course's own help file with its directory blocks said to be `blockLength` bytes long.
+std::string withDirectoryBlockLength(std::uint32_t blockLength) {
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    const std::size_t directory =
+        static_cast<unsigned char>(damaged[0x48]) |
+        static_cast<std::size_t>(static_cast<unsigned char>(damaged[0x49])) << 8;
+    if (damaged.size() < directory + 0x14 || damaged.substr(directory, 4) != "ITSP")
+        return {};
+    for (std::size_t i = 0; i < 4; ++i)
+        damaged[directory + 0x10 + i] = static_cast<char>((blockLength >> (8 * i)) & 0xFF);
+    return damaged;
+}
+
+} // namespace
+
+// Found by the help file fuzz target: directory blocks of 16 bytes, shorter than the 20-byte
+// header of a listing block. The CHM library takes that header's "next" index from the memory
+// after its 16-byte buffer; where that memory holds 0 (always under the address sanitizer, now
+// and then in the normal build) it reads the first block again for ever. The file is opened in
+// a watched child, so that a hang fails the test within seconds.
+TEST(ChmArchive, RefusesDirectoryBlocksShorterThanAListingHeader) {
+    const auto finding = help_test::openInChildWithin(
+        std::filesystem::path(FUZZ_FINDINGS) / "chm-directory-block-shorter-than-its-header.chm",
+        openingLimit);
+    ASSERT_TRUE(finding.status) << finding.trouble;
+    EXPECT_EQ(*finding.status, ChmOpenStatus::NotAHelpFile);
+    const auto whole = help_test::openInChildWithin(help_test::compiledHelpFile(), openingLimit);
+    ASSERT_TRUE(whole.status) << whole.trouble;
+    EXPECT_EQ(*whole.status, ChmOpenStatus::Opened);
+}
+
+// The same damage in the course's own file, at and around the shortest block that holds the
+// header: every block shorter than 20 bytes is refused before the library sees the file.
+TEST(ChmArchive, RefusesEveryDirectoryBlockShorterThanAListingHeader) {
+    const help_test::ScratchFolder scratch;
+    for (std::uint32_t blockLength = 1; blockLength < 0x14; ++blockLength) {
+        const std::string damaged = withDirectoryBlockLength(blockLength);
+        ASSERT_FALSE(damaged.empty());
+        help_test::writeBytes(scratch.file("short-blocks.chm"), damaged);
+        EXPECT_FALSE(platform::readChmFileHeader(scratch.file("short-blocks.chm")))
+            << blockLength << " bytes";
+        const auto opening =
+            help_test::openInChildWithin(scratch.file("short-blocks.chm"), openingLimit);
+        ASSERT_TRUE(opening.status) << blockLength << " bytes: " << opening.trouble;
+        EXPECT_EQ(*opening.status, ChmOpenStatus::NotAHelpFile) << blockLength << " bytes";
+    }
+    help_test::writeBytes(scratch.file("header-long-blocks.chm"), withDirectoryBlockLength(0x14));
+    EXPECT_TRUE(platform::readChmFileHeader(scratch.file("header-long-blocks.chm")));
+    const auto opening =
+        help_test::openInChildWithin(scratch.file("header-long-blocks.chm"), openingLimit);
+    EXPECT_TRUE(opening.status) << opening.trouble;
+}
+
+namespace {
+
+// The course's own help file, with index blocks ("PMGI") added at its end for the CHM library
+// to look objects up through. Its directory holds one listing block of 4 KiB, block 0.
+class IndexedHelpFile {
+  public:
+    IndexedHelpFile() : bytes_(help_test::readBytes(help_test::compiledHelpFile())) {
+        directory_ = field(0x48);
+        blocksBegin_ = directory_ + field(directory_ + 0x08);
+        blockLength_ = field(directory_ + 0x10);
+    }
+    bool isAsExpected() const {
+        return bytes_.substr(directory_, 4) == "ITSP" && blockLength_ == 0x1000 &&
+               bytes_.substr(blocksBegin_, 4) == "PMGL";
+    }
+    // The index of the next block added.
+    std::uint32_t nextBlock() const {
+        return static_cast<std::uint32_t>((bytes_.size() - blocksBegin_ + blockLength_ - 1) /
+                                          blockLength_);
+    }
+    // Adds an index block whose entries send every path from `firstPath` on to its block.
+    void addIndexBlock(const std::vector<std::pair<std::string, std::uint32_t>>& entries) {
+        bytes_.resize(blocksBegin_ + nextBlock() * blockLength_, '\0');
+        std::string block = "PMGI....";
+        for (const auto& [firstPath, target] : entries) {
+            block += static_cast<char>(firstPath.size());
+            block += firstPath;
+            block += static_cast<char>(target); // below 128: one byte
+        }
+        block.replace(4, 4, littleEndian(static_cast<std::uint32_t>(blockLength_ - block.size())));
+        block.resize(blockLength_, '\0');
+        bytes_ += block;
+    }
+    void setIndexRoot(std::uint32_t block) {
+        bytes_.replace(directory_ + 0x1c, 4, littleEndian(block));
+    }
+    std::filesystem::path writtenTo(const help_test::ScratchFolder& scratch) const {
+        help_test::writeBytes(scratch.file("indexed.chm"), bytes_);
+        return scratch.file("indexed.chm");
+    }
+
+  private:
+    std::size_t field(std::size_t at) const {
+        std::size_t value = 0;
+        for (std::size_t i = 4; i-- > 0;)
+            value = (value << 8) | static_cast<unsigned char>(bytes_[at + i]);
+        return value;
+    }
+    static std::string littleEndian(std::uint32_t value) {
+        std::string bytes(4, '\0');
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    }
+
+    std::string bytes_;
+    std::size_t directory_ = 0;
+    std::size_t blocksBegin_ = 0;
+    std::size_t blockLength_ = 0;
+};
+
+} // namespace
+
+// An index through which every look-up ends: the root sends paths to a second index block
+// twice and to the listing block once, the second index block to the listing block. Objects
+// are found through it.
+TEST(ChmArchive, LooksObjectsUpThroughAnIndexThatSharesBlocks) {
+    IndexedHelpFile file;
+    ASSERT_TRUE(file.isAsExpected());
+    const std::uint32_t root = file.nextBlock();
+    file.addIndexBlock({{"", root + 1}, {"/h", 0}, {"/p", root + 1}});
+    file.addIndexBlock({{"", 0}});
+    file.setIndexRoot(root);
+    const help_test::ScratchFolder scratch;
+    const auto opening = help_test::openInChildWithin(file.writtenTo(scratch), openingLimit);
+    ASSERT_TRUE(opening.status) << opening.trouble;
+    ASSERT_EQ(*opening.status, ChmOpenStatus::Opened);
+    const ChmArchive archive(file.writtenTo(scratch));
+    for (const char* page : {"/introduction.html", "/geometry.html", "/toc.hhc"})
+        EXPECT_EQ(archive.read(page).status, ChmReadStatus::Read) << page;
+}
+
+// An index block that sends a look-up back to itself, directly or through another index
+// block, had the CHM library look for ever while opening the file, in every build.
+TEST(ChmArchive, RefusesAnIndexThatLeadsBackToItself) {
+    const help_test::ScratchFolder scratch;
+    IndexedHelpFile toItself;
+    ASSERT_TRUE(toItself.isAsExpected());
+    const std::uint32_t root = toItself.nextBlock();
+    toItself.addIndexBlock({{"", root}});
+    toItself.setIndexRoot(root);
+    const auto direct = help_test::openInChildWithin(toItself.writtenTo(scratch), openingLimit);
+    ASSERT_TRUE(direct.status) << direct.trouble;
+    EXPECT_EQ(*direct.status, ChmOpenStatus::NotAHelpFile);
+
+    IndexedHelpFile roundAbout;
+    roundAbout.addIndexBlock({{"", 0}, {"/h", root + 1}});
+    roundAbout.addIndexBlock({{"", root}});
+    roundAbout.setIndexRoot(root);
+    const auto indirect = help_test::openInChildWithin(roundAbout.writtenTo(scratch), openingLimit);
+    ASSERT_TRUE(indirect.status) << indirect.trouble;
+    EXPECT_EQ(*indirect.status, ChmOpenStatus::NotAHelpFile);
+}
+
+// Found by the help file fuzz target: the reset table of the compressed section listed in
+// section 43. Opening the file, the CHM library read it as compressed before it had read how
+// the section is compressed, divided by zero and ended the program, in every build. The same
+// damage in the course's own file is refused too; it is opened in a watched child, so a fault
+// fails the test instead of ending the test run.
+TEST(ChmArchive, RefusesAnEntryInASectionTheFormatDoesNotHave) {
+    const auto finding = help_test::openInChildWithin(std::filesystem::path(FUZZ_FINDINGS) /
+                                                          "chm-reset-table-in-unknown-section.chm",
+                                                      openingLimit);
+    ASSERT_TRUE(finding.status) << finding.trouble;
+    EXPECT_EQ(*finding.status, ChmOpenStatus::NotAHelpFile);
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    const std::string entry = "InstanceData/ResetTable";
+    const std::size_t at = damaged.find(entry);
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_EQ(damaged[at + entry.size()], '\0'); // section 0, one byte
+    const help_test::ScratchFolder scratch;
+    for (const char section : {'\x02', '\x2b', '\x7f'}) {
+        damaged[at + entry.size()] = section;
+        help_test::writeBytes(scratch.file("section.chm"), damaged);
+        const auto opening =
+            help_test::openInChildWithin(scratch.file("section.chm"), openingLimit);
+        ASSERT_TRUE(opening.status) << "section " << int{section} << ": " << opening.trouble;
+        EXPECT_EQ(*opening.status, ChmOpenStatus::NotAHelpFile) << "section " << int{section};
+    }
+}
+
+// The library reads each entry of a listing block without looking where the block ends; a
+// block whose entries run on to its end, past which the last one goes on, is refused.
+TEST(ChmArchive, RefusesAListingEntryThatRunsOffItsBlock) {
+    std::string damaged = help_test::readBytes(help_test::compiledHelpFile());
+    const auto field = [&](std::size_t at) {
+        std::size_t value = 0;
+        for (std::size_t i = 4; i-- > 0;)
+            value = (value << 8) | static_cast<unsigned char>(damaged[at + i]);
+        return value;
+    };
+    const std::size_t directory = field(0x48);
+    const std::size_t listing = directory + field(directory + 0x08);
+    const std::size_t blockLength = field(directory + 0x10);
+    ASSERT_EQ(damaged.substr(listing, 4), "PMGL");
+    const std::size_t used = blockLength - field(listing + 0x04);
+    ASSERT_LT(used, blockLength);
+    damaged.replace(listing + 0x04, 4, std::string(4, '\0'));
+    damaged.replace(listing + used, blockLength - used, std::string(blockLength - used, '\x80'));
+    const help_test::ScratchFolder scratch;
+    help_test::writeBytes(scratch.file("run-off.chm"), damaged);
+    EXPECT_EQ(ChmArchive(scratch.file("run-off.chm")).openStatus(), ChmOpenStatus::NotAHelpFile);
 }
 
 TEST(ChmArchive, SurvivesDamagedBytesAnywhereInTheFile) {
