@@ -16,18 +16,6 @@ namespace {
 using kit::Exercise;
 using kit::Random;
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 kit::Expression function(const std::string& text) {
     return graphs::parseFunction(text).value(); // the generators only write readable formulas
 }
@@ -105,7 +93,7 @@ Exercise derivativeExercise(kit::Seed seed) {
     Random random(seed);
     const kit::Expression f = function(practiceFunction(random));
     const StepwiseDerivative d = differentiateWithSteps(f);
-    return make(
+    return kit::makeExercise(
         "derivative", "Differentiate f(x) = " + graphs::formulaHtml(f) + ".",
         "a function of x, e.g. 2x*cos(x) + 1", graphs::formulaTyped(d.tidy),
         [f](std::string_view typed) { return checkDerivative(typed, f); }, ruleSteps(d));
@@ -118,14 +106,14 @@ Exercise tangentSlopeExercise(kit::Seed seed) {
     const std::string f = cubicTyped(p, q, r, s);
     const std::string df = n(3 * p) + "x^2 + " + n(2 * q) + "x + " + n(r);
     const long slope = 3 * p * a * a + 2 * q * a + r;
-    return make("tangent-slope",
-                "What is the slope of the tangent to y = " + formula(f) + " at x = " + html(a) +
-                    "?",
-                "an integer", std::to_string(slope), kit::expectInteger(slope),
-                {"The slope of the tangent is the derivative at that point.",
-                 "Power rule term by term: f&prime;(x) = " + formula(df) + ".",
-                 "f&prime;(" + html(a) + ") = " + html(3 * p * a * a) + " + (" + html(2 * q * a) +
-                     ") + (" + html(r) + ") = " + html(slope) + "."});
+    return kit::makeExercise(
+        "tangent-slope",
+        "What is the slope of the tangent to y = " + formula(f) + " at x = " + html(a) + "?",
+        "an integer", std::to_string(slope), kit::expectInteger(slope),
+        {"The slope of the tangent is the derivative at that point.",
+         "Power rule term by term: f&prime;(x) = " + formula(df) + ".",
+         "f&prime;(" + html(a) + ") = " + html(3 * p * a * a) + " + (" + html(2 * q * a) + ") + (" +
+             html(r) + ") = " + html(slope) + "."});
 }
 
 Exercise tangentLineExercise(kit::Seed seed) {
@@ -138,7 +126,7 @@ Exercise tangentLineExercise(kit::Seed seed) {
     graphs::Line line;
     line.slope = slope;
     line.intercept = value - slope * a;
-    return make(
+    return kit::makeExercise(
         "tangent-line",
         "Write the equation of the tangent to y = " + formula(f) + " at x = " + html(a) + ".",
         "y = mx + b", graphs::equationTyped(line),
@@ -161,7 +149,7 @@ Exercise criticalPointsExercise(kit::Seed seed) {
     const std::string f = cubicTyped(scale, q, r, c);
     const char* first = scale > 0 ? "maximum" : "minimum";
     const char* second = scale > 0 ? "minimum" : "maximum";
-    return make(
+    return kit::makeExercise(
         "critical-points",
         "Find the critical points of f(x) = " + formula(f) + " (the x where f&prime;(x) = 0).",
         "the x values, e.g. -1, 3", std::to_string(r1) + ", " + std::to_string(r2),
@@ -183,7 +171,7 @@ Exercise secantSlopeExercise(kit::Seed seed) {
     const std::string f = "x^2 + " + n(q) + "x + " + n(r);
     const auto value = [&](long x) { return x * x + q * x + r; };
     const long slope = (value(a + h) - value(a)) / h; // = 2a + h + q
-    return make(
+    return kit::makeExercise(
         "secant-slope",
         "What is the slope of the secant of y = " + formula(f) + " through x = " + html(a) +
             " and x = " + html(a + h) + "?",
