@@ -1,5 +1,6 @@
 #include "continuity/core/limit_exercises.h"
 
+#include "equations/core/polynomial.h"
 #include "kit/core/answer_checks.h"
 #include "kit/core/number_input.h"
 #include "kit/core/text_scan.h"
@@ -15,8 +16,7 @@ using kit::Exercise;
 using kit::Random;
 
 std::string html(const mpq_class& q) {
-    const std::string text = mpq_class(abs(q)).get_str();
-    return q < 0 ? "&minus;" + text : text;
+    return equations::numberHtml(q);
 }
 
 std::string html(long k) {

@@ -3,6 +3,7 @@
 #include "graphs/core/function_algebra.h"
 #include "graphs/core/line_through.h"
 
+#include "equations/core/polynomial.h"
 #include "equations/core/solution_input.h"
 #include "kit/core/answer_checks.h"
 
@@ -16,13 +17,10 @@ namespace {
 using kit::Exercise;
 using kit::Random;
 
-std::string html(const mpq_class& q) {
-    const std::string text = mpq_class(abs(q)).get_str();
-    return q < 0 ? "&minus;" + text : text;
-}
+using equations::numberHtml;
 
 std::string pointHtml(const ExactPoint& p) {
-    return "(" + html(p.x) + ", " + html(p.y) + ")";
+    return "(" + numberHtml(p.x) + ", " + numberHtml(p.y) + ")";
 }
 
 kit::Expression function(const std::string& text) {
@@ -176,10 +174,10 @@ Exercise inverseExercise(kit::Seed seed) {
         const long a = random.pick(std::vector<std::int64_t>{2, 3, 4, 5, -2, -3});
         const long b = random.between(-9, 9);
         f = std::to_string(a) + "*x" + signedTerm(b);
-        steps = {"Write y = " + formulaHtml(function(f)) + " and solve for x: subtract " + html(b) +
-                 ", then divide by " + html(a) + ": x = (y" +
+        steps = {"Write y = " + formulaHtml(function(f)) + " and solve for x: subtract " +
+                 numberHtml(b) + ", then divide by " + numberHtml(a) + ": x = (y" +
                  (b < 0 ? " + " + std::to_string(-b) : " &minus; " + std::to_string(b)) + ")/" +
-                 html(a) + "."};
+                 numberHtml(a) + "."};
     } else {
         const long b = random.between(-5, 5), d = random.between(-5, 5);
         const long a = random.pick(std::vector<std::int64_t>{1, 2, 3});
