@@ -34,6 +34,13 @@ TEST_F(Grids2Window, ATypedSystemIsSolvedAtOnce) {
     field->setPlainText("1 1\n2 2 5");
     EXPECT_TRUE(
         demo_test::plainText(find<QLabel>("systemMessage")).contains("row 2 has 3 entries"));
+    EXPECT_TRUE(browserText("systemView").contains("Correct the matrix"))
+        << "a matrix that cannot be read leaves no stale working";
+    field->setPlainText("1\n2");
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("systemMessage")).contains("right-hand side"));
+    field->setPlainText("1 1 2");
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("systemMessage")).isEmpty());
+    EXPECT_TRUE(browserText("systemView").contains("x")) << browserText("systemView").toStdString();
 }
 
 TEST_F(Grids2Window, TheMapFollowsTheDraggedImageAndTheTypedMatrix) {
@@ -58,6 +65,10 @@ TEST_F(Grids2Window, ATypedMatrixGivesItsEigenvalues) {
     field->setPlainText("1 2 3 4");
     EXPECT_TRUE(
         demo_test::plainText(find<QLabel>("eigenMessage")).contains("2 \u00d7 2 or 3 \u00d7 3"));
+    EXPECT_TRUE(browserText("eigenView").contains("(\u22122, 4) = 2\u00b7(\u22121, 2)"))
+        << "a matrix of the wrong size keeps the last working shown";
+    field->setPlainText("4 1\n2 x");
+    EXPECT_TRUE(browserText("eigenView").contains("Correct the matrix"));
 }
 
 TEST_F(Grids2Window, EveryExerciseKindIsAnsweredWrongThenRight) {
