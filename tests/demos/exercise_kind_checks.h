@@ -70,4 +70,11 @@ inline void checkKindOverSeeds(const kit::ExerciseKind& kind, int seeds,
     EXPECT_GE(prompts.size(), static_cast<std::size_t>(seeds) / 10) << kind.id;
 }
 
+// checkKindOverSeeds for every kind of a demonstration, each over the same number of seeds.
+inline void checkEveryKindOverSeeds(const std::vector<kit::ExerciseKind>& kinds, int seeds,
+                                    const WrongAnswers& wrongAnswers) {
+    for (const kit::ExerciseKind& kind : kinds)
+        checkKindOverSeeds(kind, seeds, wrongAnswers);
+}
+
 } // namespace exercise_checks

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <regex>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,34 @@ inline void expectRefusesGarbage(const kit::Exercise& exercise) {
         EXPECT_FALSE(verdict.correct) << exercise.prompt << " accepted \"" << typed << "\"";
         EXPECT_FALSE(verdict.message.empty());
     }
+}
+
+// Every kind of a demonstration (at least three of them) over seedsPerKind seeds: each exercise
+// well formed and put to `alsoCheck`, and every fiftieth refusing typed garbage.
+inline void
+expectEveryKindWellFormed(const std::vector<kit::ExerciseKind>& kinds,
+                          const std::function<void(const kit::Exercise&)>& alsoCheck = {}) {
+    ASSERT_GE(kinds.size(), 3u);
+    for (const auto& kind : kinds) {
+        for (kit::Seed seed = 0; seed < seedsPerKind; ++seed) {
+            const kit::Exercise exercise = kind.generate(seed);
+            expectWellFormed(exercise, kind, seed);
+            if (alsoCheck)
+                alsoCheck(exercise);
+            if (seed % 50 == 0)
+                expectRefusesGarbage(exercise);
+        }
+    }
+}
+
+// The kind with this id among `kinds`; asking for one that is not there throws, which fails
+// the test that asked.
+inline const kit::ExerciseKind& kindNamed(const std::vector<kit::ExerciseKind>& kinds,
+                                          const std::string& id) {
+    for (const auto& kind : kinds)
+        if (kind.id == id)
+            return kind;
+    throw std::runtime_error("no exercise kind " + id);
 }
 
 // The integers shown in an HTML text, with "&minus;" read as a minus sign.

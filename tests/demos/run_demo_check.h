@@ -9,6 +9,7 @@
 #include "kit/view/run_demo.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,16 @@ inline void driveTheWindow(const std::function<void(kit::DemoWindow&)>& exploreC
 
 // What the program's own test checks in its explore area before the window is closed.
 inline std::function<void(kit::DemoWindow&)> exploreCheck = [](kit::DemoWindow&) {};
+
+// Picks the explore area's example at `index` in its "exampleChooser" as a learner's click does,
+// and checks that the named text browser then shows `shown`.
+inline void chosenExampleShows(kit::DemoWindow& window, int index, const char* browser,
+                               const char* shown, const char* what) {
+    auto* examples = window.findChild<QComboBox*>("exampleChooser");
+    examples->setCurrentIndex(index);
+    emit examples->activated(index);
+    expect(window.findChild<QTextBrowser*>(browser)->toPlainText().contains(shown), what);
+}
 
 // Called when the application has been made (Q_COREAPP_STARTUP_FUNCTION in the test's file):
 // the drive runs in runDemo's event loop, after the window is shown.

@@ -20,10 +20,15 @@
 
 namespace demo_test {
 
-inline QString plainText(const QLabel* label) {
+// The text a reader sees in a piece of rich text.
+inline QString plainText(const QString& html) {
     QTextDocument document;
-    document.setHtml(label->text());
+    document.setHtml(html);
     return document.toPlainText();
+}
+
+inline QString plainText(const QLabel* label) {
+    return plainText(label->text());
 }
 
 template <class T> T* named(QWidget& window, const char* name) {
@@ -32,19 +37,41 @@ template <class T> T* named(QWidget& window, const char* name) {
     return widget;
 }
 
+// The size a window is given before it is shown; none keeps the size its layout asks for.
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+};
+
 // A shown demonstration window with its explore pane as `Explore` and its practice pane on a
 // fixed seed, so that every run sets the same exercises.
-template <class Explore, kit::DemoDefinition (*definition)(), std::uint64_t seed>
+template <class Explore, kit::DemoDefinition (*definition)(), std::uint64_t seed,
+          WindowSize size = WindowSize{}>
 struct DemoWindowTest : ::testing::Test {
     kit::DemoWindow window{definition()};
     Explore* explore = nullptr;
     void SetUp() override {
+        if (size.width > 0)
+            window.resize(size.width, size.height);
         window.show();
         window.practice()->setSeed(seed);
         explore = qobject_cast<Explore*>(window.explore());
         ASSERT_NE(explore, nullptr);
     }
     template <class T> T* find(const char* name) { return named<T>(window, name); }
+    // What the named text browser shows.
+    QString browserText(const char* name) {
+        auto* browser = find<QTextBrowser>(name);
+        return browser ? browser->toPlainText() : QString();
+    }
+    // Types over the whole text of the named line edit as a learner does: all of it selected and
+    // deleted, then the new text typed key by key.
+    void type(const char* field, const QString& text) {
+        auto* edit = find<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
 };
 
 inline void answerEveryKindWrongThenRight(kit::DemoWindow& window) {

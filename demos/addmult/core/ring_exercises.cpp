@@ -32,18 +32,6 @@ std::string listText(const std::vector<int>& values) {
     return text;
 }
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 // "17 = 2 &middot; 6 + 5, so 17 is 5 in Z_6"
 std::string reduction(int value, int n) {
     if (value < n)
@@ -96,9 +84,9 @@ Exercise arithmeticExercise(kit::Seed seed) {
         answer = ((small - large) % n + n) % n;
     }
     steps.push_back("In " + zn(n) + ": " + expression + " = <b>" + num(answer) + "</b>.");
-    return make("zn-arithmetic", "Compute " + expression + " in " + zn(n) + ".",
-                "an element of Z_n: a number from 0 to n - 1", num(answer),
-                expectElement(answer, n), std::move(steps));
+    return kit::makeExercise("zn-arithmetic", "Compute " + expression + " in " + zn(n) + ".",
+                             "an element of Z_n: a number from 0 to n - 1", num(answer),
+                             expectElement(answer, n), std::move(steps));
 }
 
 Exercise unitsExercise(kit::Seed seed) {
@@ -122,8 +110,9 @@ Exercise unitsExercise(kit::Seed seed) {
                     (notCoprime.empty() ? "none" : notCoprime) + ". (0 is never a unit.)");
     steps.push_back("Units, each with its inverse: " + coprime + ".");
     steps.push_back("The units of " + zn(n) + ": <b>" + listText(special.units) + "</b>.");
-    return make("zn-units", "List all the units of " + zn(n) + ".", setHint,
-                listText(special.units), expectElementSet(special.units, n), std::move(steps));
+    return kit::makeExercise("zn-units", "List all the units of " + zn(n) + ".", setHint,
+                             listText(special.units), expectElementSet(special.units, n),
+                             std::move(steps));
 }
 
 Exercise zeroDivisorsExercise(kit::Seed seed) {
@@ -149,9 +138,9 @@ Exercise zeroDivisorsExercise(kit::Seed seed) {
         steps.push_back("Each with a partner: " + witnesses + ".");
     steps.push_back("The zero divisors of " + zn(n) + ": <b>" + listText(special.zeroDivisors) +
                     "</b>.");
-    return make("zn-zero-divisors", "List all the zero divisors of " + zn(n) + ".", setHint,
-                listText(special.zeroDivisors), expectElementSet(special.zeroDivisors, n),
-                std::move(steps));
+    return kit::makeExercise("zn-zero-divisors", "List all the zero divisors of " + zn(n) + ".",
+                             setHint, listText(special.zeroDivisors),
+                             expectElementSet(special.zeroDivisors, n), std::move(steps));
 }
 
 Exercise idempotentsExercise(kit::Seed seed) {
@@ -173,9 +162,9 @@ Exercise idempotentsExercise(kit::Seed seed) {
                     num(n) + " split between them.");
     steps.push_back("The idempotents of " + zn(n) + ": <b>" + listText(special.idempotents) +
                     "</b>.");
-    return make("zn-idempotents", "List all the idempotents of " + zn(n) + " (e &middot; e = e).",
-                setHint, listText(special.idempotents), expectElementSet(special.idempotents, n),
-                std::move(steps));
+    return kit::makeExercise(
+        "zn-idempotents", "List all the idempotents of " + zn(n) + " (e &middot; e = e).", setHint,
+        listText(special.idempotents), expectElementSet(special.idempotents, n), std::move(steps));
 }
 
 Exercise matrixProductExercise(kit::Seed seed) {
@@ -210,11 +199,12 @@ Exercise matrixProductExercise(kit::Seed seed) {
         (p != q ? " In the other order B A = " + matrix(q) + ": this ring is not commutative."
                 : std::string(" Here B A is the same, but not for every pair.")));
     std::vector<mpz_class> expected{e(p, 0), e(p, 1), e(p, 2), e(p, 3)};
-    return make("matrix-product",
-                "In the ring of 2 &times; 2 matrices over Z<sub>2</sub>, compute A B for A = " +
-                    matrix(x) + " and B = " + matrix(y) + " (rows separated by ;).",
-                "the four entries row by row, for example 1 0 0 1", typed(p),
-                kit::expectIntegerList(expected, true), std::move(steps));
+    return kit::makeExercise(
+        "matrix-product",
+        "In the ring of 2 &times; 2 matrices over Z<sub>2</sub>, compute A B for A = " + matrix(x) +
+            " and B = " + matrix(y) + " (rows separated by ;).",
+        "the four entries row by row, for example 1 0 0 1", typed(p),
+        kit::expectIntegerList(expected, true), std::move(steps));
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

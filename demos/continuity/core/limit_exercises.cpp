@@ -1,10 +1,11 @@
 #include "continuity/core/limit_exercises.h"
 
+#include "equations/core/polynomial.h"
 #include "kit/core/answer_checks.h"
 #include "kit/core/number_input.h"
+#include "kit/core/text_scan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace continuity {
@@ -14,21 +15,8 @@ namespace {
 using kit::Exercise;
 using kit::Random;
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 std::string html(const mpq_class& q) {
-    const std::string text = mpq_class(abs(q)).get_str();
-    return q < 0 ? "&minus;" + text : text;
+    return equations::numberHtml(q);
 }
 
 std::string html(long k) {
@@ -71,14 +59,6 @@ long nonZeroBetween(Random& random, long lo, long hi) {
     return k;
 }
 
-std::string lowered(std::string_view typed) {
-    std::string text;
-    for (char c : typed)
-        if (!std::isspace(static_cast<unsigned char>(c)))
-            text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::optional<LimitAnswer> infinityWord(std::string text) {
     for (const std::string& minus : {std::string("\u2212"), std::string("-")})
         if (text.rfind(minus, 0) == 0) {
@@ -98,7 +78,7 @@ std::optional<LimitAnswer> infinityWord(std::string text) {
 } // namespace
 
 kit::Verdict checkLimitAnswer(std::string_view typed, LimitAnswer kind, const mpq_class& value) {
-    const std::string text = lowered(typed);
+    const std::string text = kit::squeezedLowercase(typed);
     if (const auto word = infinityWord(text)) {
         if (*word == kind)
             return {true, kit::correctMessage};
@@ -129,21 +109,22 @@ Exercise cancellationExercise(kit::Seed seed) {
     canonical.canonicalize();
     std::string prompt =
         "Find lim<sub>x&rarr;" + html(a) + "</sub> (" + numerator + ") / (" + denominator + ").";
-    return make("limit-cancel", prompt, "a number, e.g. 3/4", canonical.get_str(),
-                [canonical](std::string_view typed) {
-                    return checkLimitAnswer(typed, LimitAnswer::Number, canonical);
-                },
-                {"At x = " + html(a) +
-                     " both numerator and denominator are 0: the form 0/0 "
-                     "says nothing yet, so simplify first.",
-                 "Both have the factor (" + factorHtml(a) + "): " + numerator + " = (" +
-                     factorHtml(a) + ")(" + factorHtml(b) + ") and " + denominator + " = (" +
-                     factorHtml(a) + ")(" + factorHtml(c) + ").",
-                 "For x &ne; " + html(a) + " cancel it: the quotient equals (" + factorHtml(b) +
-                     ")/(" + factorHtml(c) + "), which is continuous at " + html(a) + ".",
-                 "Substitute: (" + html(a) + signedHtml(-b) + ")/(" + html(a) + signedHtml(-c) +
-                     ") = " + html(mpq_class(a - b)) + "/" + html(mpq_class(a - c)) + " = " +
-                     html(canonical) + "."});
+    return kit::makeExercise(
+        "limit-cancel", prompt, "a number, e.g. 3/4", canonical.get_str(),
+        [canonical](std::string_view typed) {
+            return checkLimitAnswer(typed, LimitAnswer::Number, canonical);
+        },
+        {"At x = " + html(a) +
+             " both numerator and denominator are 0: the form 0/0 "
+             "says nothing yet, so simplify first.",
+         "Both have the factor (" + factorHtml(a) + "): " + numerator + " = (" + factorHtml(a) +
+             ")(" + factorHtml(b) + ") and " + denominator + " = (" + factorHtml(a) + ")(" +
+             factorHtml(c) + ").",
+         "For x &ne; " + html(a) + " cancel it: the quotient equals (" + factorHtml(b) + ")/(" +
+             factorHtml(c) + "), which is continuous at " + html(a) + ".",
+         "Substitute: (" + html(a) + signedHtml(-b) + ")/(" + html(a) + signedHtml(-c) +
+             ") = " + html(mpq_class(a - b)) + "/" + html(mpq_class(a - c)) + " = " +
+             html(canonical) + "."});
 }
 
 Exercise infinityExercise(kit::Seed seed) {
@@ -180,7 +161,7 @@ Exercise infinityExercise(kit::Seed seed) {
     std::string prompt =
         "Find lim<sub>x&rarr;" + direction + "</sub> (" + top + ") / (" + bottom + ").";
     const std::string power = "x<sup>" + std::to_string(std::max(m, n)) + "</sup>";
-    return make(
+    return kit::makeExercise(
         "limit-infinity", prompt, "a number, or infinity / -infinity", expected,
         [kind, value](std::string_view typed) { return checkLimitAnswer(typed, kind, value); },
         {"Divide numerator and denominator by the highest power in the denominator, " +
@@ -203,7 +184,7 @@ Exercise oneSidedExercise(kit::Seed seed) {
         c == 0 ? (k < 0 ? "&minus;" : "") + jump : html(c) + (k < 0 ? " &minus; " : " + ") + jump;
     std::string prompt = "f(x) = " + f + ". Find lim<sub>x&rarr;" + html(a) +
                          (fromLeft ? "<sup>&minus;</sup>" : "<sup>+</sup>") + "</sub> f(x).";
-    return make(
+    return kit::makeExercise(
         "one-sided", prompt, "an integer", std::to_string(answer), kit::expectInteger(answer),
         {std::string("For x ") + (fromLeft ? "&lt; " : "&gt; ") + html(a) + " the number " +
              factorHtml(a) + " is " + (fromLeft ? "negative" : "positive") + ", so |" +
@@ -256,8 +237,8 @@ Exercise discontinuityExercise(kit::Seed seed) {
         return discontinuityExercise(seed + 0x9e3779b97f4a7c15ULL);
     std::string prompt =
         "f(x) = " + f + ". What kind of discontinuity does f have at x = " + html(a) + "?";
-    return make("discontinuity-kind", prompt, "removable, jump or infinite", answer,
-                kit::expectChoice({answer, answer + " discontinuity"}), steps);
+    return kit::makeExercise("discontinuity-kind", prompt, "removable, jump or infinite", answer,
+                             kit::expectChoice({answer, answer + " discontinuity"}), steps);
 }
 
 Exercise epsilonDeltaExercise(kit::Seed seed) {
@@ -271,14 +252,15 @@ Exercise epsilonDeltaExercise(kit::Seed seed) {
                          html(a) + ". For &epsilon; = " + html(epsilon) +
                          ", what is the largest &delta; such that 0 &lt; |" + factorHtml(a) +
                          "| &lt; &delta; guarantees |f(x) &minus; L| &lt; &epsilon;?";
-    return make("epsilon-delta", prompt, "a fraction a/b", delta.get_str(),
-                kit::expectRational(delta, kit::FractionForm::AnyEquivalent),
-                {"|f(x) &minus; L| = |" + line + " &minus; (" + html(m * a + b) +
-                     ")| = " + html(std::labs(m)) + "|" + factorHtml(a) + "|.",
-                 "So |f(x) &minus; L| &lt; " + html(epsilon) + " exactly when |" + factorHtml(a) +
-                     "| &lt; " + html(epsilon) + "/" + html(std::labs(m)) + ".",
-                 "The largest &delta; is " + html(delta) +
-                     ": any larger one lets in x with |f(x) &minus; L| &ge; &epsilon;."});
+    return kit::makeExercise(
+        "epsilon-delta", prompt, "a fraction a/b", delta.get_str(),
+        kit::expectRational(delta, kit::FractionForm::AnyEquivalent),
+        {"|f(x) &minus; L| = |" + line + " &minus; (" + html(m * a + b) +
+             ")| = " + html(std::labs(m)) + "|" + factorHtml(a) + "|.",
+         "So |f(x) &minus; L| &lt; " + html(epsilon) + " exactly when |" + factorHtml(a) +
+             "| &lt; " + html(epsilon) + "/" + html(std::labs(m)) + ".",
+         "The largest &delta; is " + html(delta) +
+             ": any larger one lets in x with |f(x) &minus; L| &ge; &epsilon;."});
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

@@ -8,6 +8,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/input_error_label.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -146,9 +147,7 @@ QWidget* ContinuityExplore::makeInputs() {
     pointField_->setObjectName("pointField");
     pointField_->setMaximumWidth(90);
     error_->setObjectName("inputError");
-    error_->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
-    error_->setWordWrap(true);
-    error_->hide();
+    kit::setUpInputError(*error_);
     auto* fLabel = new QLabel(tr("&f(x) ="), box);
     fLabel->setBuddy(functionField_);
     auto* aLabel = new QLabel(tr("&a ="), box);

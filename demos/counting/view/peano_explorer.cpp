@@ -1,5 +1,7 @@
 #include "counting/view/peano_explorer.h"
 
+#include "kit/view/operand_row.h"
+
 #include "counting/core/peano_arithmetic.h"
 
 #include <QComboBox>
@@ -29,17 +31,7 @@ PeanoExplorer::PeanoExplorer(QWidget* parent) : QWidget(parent) {
     operation_->setObjectName("peanoOperation");
     operation_->addItems({tr("+  (a + 1 = S(a), a + S(b) = S(a + b))"),
                           tr("\u00b7  (a \u00b7 1 = a, a \u00b7 S(b) = a \u00b7 b + a)")});
-    auto* firstLabel = new QLabel(tr("&a ="), this);
-    firstLabel->setBuddy(first_);
-    auto* secondLabel = new QLabel(tr("&b ="), this);
-    secondLabel->setBuddy(second_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(firstLabel);
-    controls->addWidget(first_);
-    controls->addWidget(operation_);
-    controls->addWidget(secondLabel);
-    controls->addWidget(second_);
-    controls->addStretch();
+    auto* controls = kit::operandRow(this, first_, operation_, second_);
     forms_ = new QLabel(this);
     forms_->setWordWrap(true);
     forms_->setTextFormat(Qt::RichText);

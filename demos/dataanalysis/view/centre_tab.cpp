@@ -4,6 +4,7 @@
 #include "dataanalysis/core/statistics.h"
 #include "dataanalysis/view/charts.h"
 #include "dataanalysis/view/data_grid.h"
+#include "dataanalysis/view/grid_results.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 
 namespace dataanalysis {
@@ -121,18 +121,8 @@ void CentreTab::chooseInput(int index) {
 }
 
 void CentreTab::recompute() {
-    try {
-        const auto& table = grid_->numbers();
-        if (!table.ok()) {
-            grid_->showMessage(QString::fromStdString(table.error().message), true);
-            return;
-        }
+    workOnGridNumbers(*grid_, *results_, tr("%1 rows."), [this](const GridNumbers& table) {
         const auto& rows = table.value().rows;
-        if (rows.empty()) {
-            results_->setHtml(tr("<p>Type, paste or open some data.</p>"));
-            return;
-        }
-        grid_->showMessage(tr("%1 rows.").arg(rows.size()), false);
         switch (input_->currentIndex()) {
         case 1:
             results_->setHtml(tableResults(rows));
@@ -143,9 +133,7 @@ void CentreTab::recompute() {
         default:
             results_->setHtml(listResults(rows, table.decimals(0)));
         }
-    } catch (const std::exception& error) {
-        grid_->showMessage(QString::fromUtf8(error.what()), true);
-    }
+    });
 }
 
 QString CentreTab::listResults(const std::vector<std::vector<mpq_class>>& rows,

@@ -4,6 +4,7 @@
 #include "dataanalysis/core/statistics.h"
 #include "dataanalysis/view/charts.h"
 #include "dataanalysis/view/data_grid.h"
+#include "dataanalysis/view/grid_results.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
 
 namespace dataanalysis {
 
@@ -92,18 +92,8 @@ SpreadTab::SpreadTab(QWidget* parent)
 }
 
 void SpreadTab::recompute() {
-    try {
-        const auto& table = grid_->numbers();
-        if (!table.ok()) {
-            grid_->showMessage(QString::fromStdString(table.error().message), true);
-            return;
-        }
+    workOnGridNumbers(*grid_, *results_, tr("%1 values."), [this](const GridNumbers& table) {
         const auto& rows = table.value().rows;
-        if (rows.empty()) {
-            results_->setHtml(tr("<p>Type, paste or open some data.</p>"));
-            return;
-        }
-        grid_->showMessage(tr("%1 values.").arg(rows.size()), false);
         const auto method = allQuartileMethods[std::max(0, method_->currentIndex())];
         const std::vector<double>& values = table.decimals(0);
         // Sorted once: the summary, the other methods' quartiles all read this copy.
@@ -162,9 +152,7 @@ void SpreadTab::recompute() {
                          zRow);
         results_->setHtml(text);
         showBoxPlot(box_, tr("Box plot"), s);
-    } catch (const std::exception& error) {
-        grid_->showMessage(QString::fromUtf8(error.what()), true);
-    }
+    });
 }
 
 } // namespace dataanalysis

@@ -2,10 +2,10 @@
 
 #include "decimals/core/long_division.h"
 #include "decimals/core/repeating_decimal.h"
-#include "decimals/view/html_text.h"
 
 #include "kit/core/number_input.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/html_text.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,6 +18,9 @@
 #include <optional>
 
 namespace decimals {
+
+using kit::html;
+using kit::stepList;
 namespace {
 
 std::optional<mpz_class> readInteger(QLineEdit* field, const QString& name, QString& error) {

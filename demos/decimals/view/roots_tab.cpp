@@ -1,7 +1,8 @@
 #include "decimals/view/roots_tab.h"
 
 #include "decimals/core/root_approximation.h"
-#include "decimals/view/html_text.h"
+
+#include "kit/view/html_text.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,6 +11,8 @@
 #include <QVBoxLayout>
 
 namespace decimals {
+
+using kit::html;
 namespace {
 
 // Digits that agree with the root in bold, the rest plain.

@@ -1,10 +1,10 @@
 #include "decimals/view/rounding_tab.h"
 
 #include "decimals/core/rounding.h"
-#include "decimals/view/html_text.h"
 
 #include "kit/core/number_input.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/html_text.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 namespace decimals {
+
+using kit::html;
 
 RoundingTab::RoundingTab(QWidget* parent)
     : QWidget(parent), number_(new QLineEdit("0.000345678", this)), places_(new QSpinBox(this)),

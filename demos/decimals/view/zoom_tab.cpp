@@ -1,11 +1,11 @@
 #include "decimals/view/zoom_tab.h"
 
 #include "decimals/core/number_line_zoom.h"
-#include "decimals/view/html_text.h"
 #include "decimals/view/number_line_view.h"
 
 #include "kit/core/number_input.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/html_text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 namespace decimals {
+
+using kit::html;
 
 ZoomTab::ZoomTab(QWidget* parent)
     : QWidget(parent), number_(new QComboBox(this)), custom_(new QLineEdit("22/7", this)),

@@ -86,18 +86,6 @@ std::string exponentsText(const Factorization& f, const char* pattern) {
     return text;
 }
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              std::function<kit::Verdict(std::string_view)> check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 // Two numbers a > b > 1 with a chosen greatest common factor.
 std::pair<mpz_class, mpz_class> pairWithGcd(Random& random, std::int64_t largestFactor,
                                             std::int64_t largestMultiplier) {
@@ -119,10 +107,11 @@ Exercise gcdExercise(kit::Seed seed) {
     Random random(seed);
     const auto [a, b] = pairWithGcd(random, 30, 40);
     const EuclidRun run = euclid(a, b);
-    return make("gcd-euclid",
-                "Use the Euclidean algorithm to find the greatest common factor gcd(" + str(a) +
-                    ", " + str(b) + ").",
-                "a whole number", str(run.gcd), kit::expectInteger(run.gcd), euclidSteps(run));
+    return kit::makeExercise("gcd-euclid",
+                             "Use the Euclidean algorithm to find the greatest common factor gcd(" +
+                                 str(a) + ", " + str(b) + ").",
+                             "a whole number", str(run.gcd), kit::expectInteger(run.gcd),
+                             euclidSteps(run));
 }
 
 Exercise factorizeExercise(kit::Seed seed) {
@@ -132,9 +121,9 @@ Exercise factorizeExercise(kit::Seed seed) {
     auto steps = divisionSteps(n);
     steps.push_back("Collect equal primes as powers: " + str(n) + " = " +
                     factorizationText(f, true) + ".");
-    return make("factorise", "Write " + str(n) + " as a product of primes.",
-                "the primes with * between them, powers as 2^3 (for example 2^3 * 5)",
-                factorizationText(f, false), expectFactorization(n), std::move(steps));
+    return kit::makeExercise("factorise", "Write " + str(n) + " as a product of primes.",
+                             "the primes with * between them, powers as 2^3 (for example 2^3 * 5)",
+                             factorizationText(f, false), expectFactorization(n), std::move(steps));
 }
 
 Exercise divisorCountExercise(kit::Seed seed) {
@@ -153,9 +142,10 @@ Exercise divisorCountExercise(kit::Seed seed) {
             list += (list.empty() ? "" : ", ") + str(d);
         steps.push_back("Check by listing them: " + list + ".");
     }
-    return make("divisor-count",
-                "How many divisors does " + str(n) + " have (1 and " + str(n) + " included)?",
-                "a whole number", str(count), kit::expectInteger(count), std::move(steps));
+    return kit::makeExercise(
+        "divisor-count",
+        "How many divisors does " + str(n) + " have (1 and " + str(n) + " included)?",
+        "a whole number", str(count), kit::expectInteger(count), std::move(steps));
 }
 
 Exercise divisorSumExercise(kit::Seed seed) {
@@ -169,10 +159,10 @@ Exercise divisorSumExercise(kit::Seed seed) {
             exponentsText(f, "(1 + P + &hellip; + P<sup>E</sup>)") + " is multiplied out.",
         "Each bracket is a geometric sum (p<sup>e+1</sup> &minus; 1)/(p &minus; 1): " +
             exponentsText(f, "(P<sup>E1</sup> &minus; 1)/(P &minus; 1)") + " = " + str(sum) + "."};
-    return make("divisor-sum",
-                "What is the sum of all the divisors of " + str(n) + " (1 and " + str(n) +
-                    " included)?",
-                "a whole number", str(sum), kit::expectInteger(sum), std::move(steps));
+    return kit::makeExercise("divisor-sum",
+                             "What is the sum of all the divisors of " + str(n) + " (1 and " +
+                                 str(n) + " included)?",
+                             "a whole number", str(sum), kit::expectInteger(sum), std::move(steps));
 }
 
 Exercise divisorListExercise(kit::Seed seed) {
@@ -190,9 +180,9 @@ Exercise divisorListExercise(kit::Seed seed) {
     for (const auto& d : all)
         list += (list.empty() ? "" : ", ") + str(d);
     steps.push_back("All the divisors: " + list + ".");
-    return make("divisor-list", "List all the divisors of " + str(n) + ".",
-                "the numbers separated by commas, in any order", list,
-                kit::expectIntegerList(all, false), std::move(steps));
+    return kit::makeExercise("divisor-list", "List all the divisors of " + str(n) + ".",
+                             "the numbers separated by commas, in any order", list,
+                             kit::expectIntegerList(all, false), std::move(steps));
 }
 
 Exercise lcmExercise(kit::Seed seed) {
@@ -205,8 +195,9 @@ Exercise lcmExercise(kit::Seed seed) {
                     "lcm the larger power of every prime.");
     steps.push_back("lcm(" + str(a) + ", " + str(b) + ") = " + str(a) + " &middot; " + str(b) +
                     " / " + str(run.gcd) + " = " + str(l) + ".");
-    return make("lcm", "Find the least common multiple lcm(" + str(a) + ", " + str(b) + ").",
-                "a whole number", str(l), kit::expectInteger(l), std::move(steps));
+    return kit::makeExercise("lcm",
+                             "Find the least common multiple lcm(" + str(a) + ", " + str(b) + ").",
+                             "a whole number", str(l), kit::expectInteger(l), std::move(steps));
 }
 
 std::function<kit::Verdict(std::string_view)> expectBezoutPair(mpz_class a, mpz_class b) {
@@ -246,11 +237,12 @@ Exercise bezoutExercise(kit::Seed seed) {
                     " &middot; " + (run.y < 0 ? "(" + str(run.y) + ")" : str(run.y)) +
                     ". Other pairs work too: add " + str(b / run.gcd) + " to x and take " +
                     str(a / run.gcd) + " from y.");
-    return make("bezout",
-                "Find whole numbers x and y with " + str(a) + "x + " + str(b) + "y = gcd(" +
-                    str(a) + ", " + str(b) + ").",
-                "x and y separated by a comma, for example 3, -2", str(run.x) + ", " + str(run.y),
-                expectBezoutPair(a, b), std::move(steps));
+    return kit::makeExercise("bezout",
+                             "Find whole numbers x and y with " + str(a) + "x + " + str(b) +
+                                 "y = gcd(" + str(a) + ", " + str(b) + ").",
+                             "x and y separated by a comma, for example 3, -2",
+                             str(run.x) + ", " + str(run.y), expectBezoutPair(a, b),
+                             std::move(steps));
 }
 
 Exercise coprimeExercise(kit::Seed seed) {
@@ -272,14 +264,14 @@ Exercise coprimeExercise(kit::Seed seed) {
                                   " are relatively prime."
                             : str(run.gcd) + " divides both, so " + str(a) + " and " + str(b) +
                                   " are not relatively prime.");
-    return make("coprime",
-                "Are " + str(a) + " and " + str(b) +
-                    " relatively prime (is their only common "
-                    "divisor 1)?",
-                "yes or no", coprime ? "yes" : "no",
-                kit::expectChoice(coprime ? std::vector<std::string>{"yes", "y"}
-                                          : std::vector<std::string>{"no", "n"}),
-                std::move(steps));
+    return kit::makeExercise("coprime",
+                             "Are " + str(a) + " and " + str(b) +
+                                 " relatively prime (is their only common "
+                                 "divisor 1)?",
+                             "yes or no", coprime ? "yes" : "no",
+                             kit::expectChoice(coprime ? std::vector<std::string>{"yes", "y"}
+                                                       : std::vector<std::string>{"no", "n"}),
+                             std::move(steps));
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

@@ -15,18 +15,6 @@ namespace {
 using kit::Exercise;
 using kit::Random;
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              std::function<kit::Verdict(std::string_view)> check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 mpq_class nonZero(Random& random, int limit) {
     std::int64_t n = 0;
     while (n == 0)
@@ -148,10 +136,10 @@ Exercise rationalRootsExercise(kit::Seed seed) {
     auto steps = rootHuntSteps(p);
     steps.push_back("So p(x) = " + factorizationHtml(factorOverRationals(p)) +
                     ", and its distinct roots are " + answer + ".");
-    return make("rational-roots",
-                "Find every real root of p(x) = " + p.html() + ". Write each root once.",
-                "the roots separated by commas, fractions as 1/3", answer,
-                expectRationalRoots(p, distinct), std::move(steps));
+    return kit::makeExercise(
+        "rational-roots", "Find every real root of p(x) = " + p.html() + ". Write each root once.",
+        "the roots separated by commas, fractions as 1/3", answer, expectRationalRoots(p, distinct),
+        std::move(steps));
 }
 
 Exercise factorExercise(kit::Seed seed) {
@@ -206,7 +194,7 @@ Exercise factorExercise(kit::Seed seed) {
     const Factorization f = factorOverRationals(p);
     steps.push_back("Check by multiplying out, and that no factor splits further: " + p.html() +
                     " = " + factorizationHtml(f) + ".");
-    return make(
+    return kit::makeExercise(
         "factor", "Factor p(x) = " + p.html() + " completely over the rationals.",
         "a product such as 2*(x - 1)*(x + 3)^2", factorizationTyped(f),
         [p](std::string_view typed) { return checkFactorisation(typed, p); }, std::move(steps));
@@ -242,10 +230,11 @@ Exercise quadraticFormulaExercise(kit::Seed seed) {
         steps.push_back("x = (" + numberHtml(-b) + " &plusmn; &radic;" + numberHtml(d) + ") / " +
                         numberHtml(2 * a) +
                         "; simplify the root and the fraction: " + rootList(roots, true) + ".");
-    return make("quadratic-formula", "Solve " + p.html() + " = 0 exactly over the real numbers.",
-                "exact roots separated by commas, such as (1 - sqrt(5))/2, (1 + sqrt(5))/2, "
-                "or none",
-                rootList(roots, false), expectExactRoots(roots), std::move(steps));
+    return kit::makeExercise(
+        "quadratic-formula", "Solve " + p.html() + " = 0 exactly over the real numbers.",
+        "exact roots separated by commas, such as (1 - sqrt(5))/2, (1 + sqrt(5))/2, "
+        "or none",
+        rootList(roots, false), expectExactRoots(roots), std::move(steps));
 }
 
 namespace {
@@ -304,13 +293,14 @@ Exercise polynomialInequalityExercise(kit::Seed seed) {
     auto steps = inequalitySteps(chart, relation, set, false);
     steps.insert(steps.begin(),
                  "Factor the left side: " + p.html() + " = " + factorizationHtml(f) + ".");
-    return make("polynomial-inequality",
-                "Solve " + shown + " " + relationHtml(relation) +
-                    " 0. Give the solution set "
-                    "in interval notation.",
-                "intervals joined by U, such as (-inf, -2) U [1, 3]; {4} for one point; R; "
-                "empty",
-                solutionTyped(set), expectSolutionSet(set), std::move(steps));
+    return kit::makeExercise(
+        "polynomial-inequality",
+        "Solve " + shown + " " + relationHtml(relation) +
+            " 0. Give the solution set "
+            "in interval notation.",
+        "intervals joined by U, such as (-inf, -2) U [1, 3]; {4} for one point; R; "
+        "empty",
+        solutionTyped(set), expectSolutionSet(set), std::move(steps));
 }
 
 Exercise rationalInequalityExercise(kit::Seed seed) {
@@ -348,10 +338,10 @@ Exercise rationalInequalityExercise(kit::Seed seed) {
     const SolutionSet set = solve(chart, relation);
     auto steps = inequalitySteps(chart, relation, set, true);
     steps.insert(steps.begin(), first.begin(), first.end());
-    return make("rational-inequality",
-                "Solve " + prompt + ". Give the solution set in interval notation.",
-                "intervals joined by U, such as (-inf, -2) U [1, 3); R; empty", solutionTyped(set),
-                expectSolutionSet(set), std::move(steps));
+    return kit::makeExercise("rational-inequality",
+                             "Solve " + prompt + ". Give the solution set in interval notation.",
+                             "intervals joined by U, such as (-inf, -2) U [1, 3); R; empty",
+                             solutionTyped(set), expectSolutionSet(set), std::move(steps));
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

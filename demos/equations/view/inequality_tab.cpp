@@ -4,6 +4,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/input_error_label.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -59,9 +60,7 @@ InequalityTab::InequalityTab(QWidget* parent)
     canvas_->setObjectName("inequalityGraph");
     relation_->addItems({"< 0", "\u2264 0", "> 0", "\u2265 0"});
     relation_->setCurrentIndex(1);
-    error_->setWordWrap(true);
-    error_->hide();
-    error_->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
+    kit::setUpInputError(*error_);
     canvas_->setEqualAspect(false);
     canvas_->setPainterCallback(
         [this](QPainter& painter, const kit::CanvasTransform& t) { paint(painter, t); });

@@ -5,6 +5,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/input_error_label.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,9 +72,7 @@ PolynomialTab::PolynomialTab(QWidget* parent)
     error_->setObjectName("polynomialError");
     facts_->setObjectName("polynomialFacts");
     canvas_->setObjectName("polynomialGraph");
-    error_->setWordWrap(true);
-    error_->hide();
-    error_->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
+    kit::setUpInputError(*error_);
     canvas_->setEqualAspect(false);
     canvas_->setPainterCallback(
         [this](QPainter& painter, const kit::CanvasTransform& t) { paint(painter, t); });

@@ -7,8 +7,8 @@
 #include "fieldsplus/core/linear_equation.h"
 #include "fieldsplus/core/modular_inverse.h"
 #include "kit/core/number_input.h"
+#include "kit/core/text_scan.h"
 
-#include <cctype>
 #include <numeric>
 
 namespace fieldsplus {
@@ -30,26 +30,6 @@ std::string zn(std::int64_t n) {
     return "Z<sub>" + num(n) + "</sub>";
 }
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
-std::string lowered(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        if (!std::isspace(static_cast<unsigned char>(c)))
-            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 int smallestFactor(int n) {
     for (int d = 2; d * d <= n; ++d)
         if (n % d == 0)
@@ -61,7 +41,7 @@ int smallestFactor(int n) {
 
 kit::AnswerCheck expectFieldOrZeroDivisor(int n) {
     return [n](std::string_view typed) -> kit::Verdict {
-        const std::string word = lowered(typed);
+        const std::string word = kit::squeezedLowercase(typed);
         const bool prime = isPrime(n);
         if (word == "field")
             return prime ? kit::Verdict{true, kit::correctMessage}
@@ -99,12 +79,13 @@ Exercise inverseExercise(kit::Seed seed) {
     const std::int64_t p = random.pick(primes);
     const std::int64_t a = random.between(2, p - 2);
     const InverseRun run = inverseModulo(a, p);
-    return make("inverse-mod-p",
-                "Find the inverse of " + num(a) + " in " + zn(p) +
-                    " with the extended Euclidean algorithm.",
-                "an element of Z_p: a number from 0 to p - 1", num(*run.inverse),
-                addmult::expectElement(static_cast<int>(*run.inverse), static_cast<int>(p)),
-                inverseSteps(run));
+    return kit::makeExercise(
+        "inverse-mod-p",
+        "Find the inverse of " + num(a) + " in " + zn(p) +
+            " with the extended Euclidean algorithm.",
+        "an element of Z_p: a number from 0 to p - 1", num(*run.inverse),
+        addmult::expectElement(static_cast<int>(*run.inverse), static_cast<int>(p)),
+        inverseSteps(run));
 }
 
 Exercise linearEquationExercise(kit::Seed seed) {
@@ -115,10 +96,11 @@ Exercise linearEquationExercise(kit::Seed seed) {
     const std::int64_t c = random.between(0, p - 1);
     const LinearSolution s = solveLinear(a, b, c, p);
     const std::int64_t x = s.solutions.front();
-    return make("linear-equation",
-                "Solve " + num(a) + "x + " + num(b) + " = " + num(c) + " in " + zn(p) + ".",
-                "the value of x: a number from 0 to p - 1", num(x),
-                addmult::expectElement(static_cast<int>(x), static_cast<int>(p)), s.steps);
+    return kit::makeExercise(
+        "linear-equation",
+        "Solve " + num(a) + "x + " + num(b) + " = " + num(c) + " in " + zn(p) + ".",
+        "the value of x: a number from 0 to p - 1", num(x),
+        addmult::expectElement(static_cast<int>(x), static_cast<int>(p)), s.steps);
 }
 
 Exercise fieldOrNotExercise(kit::Seed seed) {
@@ -142,12 +124,13 @@ Exercise fieldOrNotExercise(kit::Seed seed) {
                         ").");
         expected = num(r);
     }
-    return make("field-or-not",
-                "Is " + zn(n) +
-                    " a field? Type <b>field</b> if it is; if not, type a zero divisor that "
-                    "shows it is not.",
-                "the word field, or a number from 1 to n - 1", expected,
-                expectFieldOrZeroDivisor(n), std::move(steps));
+    return kit::makeExercise(
+        "field-or-not",
+        "Is " + zn(n) +
+            " a field? Type <b>field</b> if it is; if not, type a zero divisor that "
+            "shows it is not.",
+        "the word field, or a number from 1 to n - 1", expected, expectFieldOrZeroDivisor(n),
+        std::move(steps));
 }
 
 Exercise characteristicExercise(kit::Seed seed) {
@@ -167,10 +150,10 @@ Exercise characteristicExercise(kit::Seed seed) {
         "The least one is lcm(" + num(n) + ", " + num(m) + ") = " + num(n) + "&middot;" + num(m) +
             "/gcd(" + num(n) + ", " + num(m) + ") = " + num(n * m) + "/" + num(g) + " = <b>" +
             num(l) + "</b>."};
-    return make("characteristic",
-                "What is the characteristic of Z<sub>" + num(n) + "</sub> &times; Z<sub>" + num(m) +
-                    "</sub>?",
-                "a whole number", num(l), kit::expectInteger(l), std::move(steps));
+    return kit::makeExercise("characteristic",
+                             "What is the characteristic of Z<sub>" + num(n) +
+                                 "</sub> &times; Z<sub>" + num(m) + "</sub>?",
+                             "a whole number", num(l), kit::expectInteger(l), std::move(steps));
 }
 
 Exercise fieldOfFourExercise(kit::Seed seed) {
@@ -198,11 +181,11 @@ Exercise fieldOfFourExercise(kit::Seed seed) {
     steps.push_back(bracket(e[product]) + " + " + bracket(e[z]) + " = " + e[answer] +
                     " (add the coefficients of 1 and of a separately, modulo 2).");
     steps.push_back("So the answer is <b>" + e[answer] + "</b>.");
-    return make("field-of-four",
-                "In the field of four elements {0, 1, a, a+1} with a&sup2; = a + 1, compute " +
-                    bracket(e[x]) + "&middot;" + bracket(e[y]) + " + " + bracket(e[z]) + ".",
-                "one of 0, 1, a, a+1", e[answer], expectFieldOfFourElement(answer),
-                std::move(steps));
+    return kit::makeExercise(
+        "field-of-four",
+        "In the field of four elements {0, 1, a, a+1} with a&sup2; = a + 1, compute " +
+            bracket(e[x]) + "&middot;" + bracket(e[y]) + " + " + bracket(e[z]) + ".",
+        "one of 0, 1, a, a+1", e[answer], expectFieldOfFourElement(answer), std::move(steps));
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

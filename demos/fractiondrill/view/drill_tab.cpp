@@ -1,9 +1,9 @@
 #include "fractiondrill/view/drill_tab.h"
 
 #include "fractiondrill/core/fraction_exercises.h"
-#include "fractiondrill/view/html_text.h"
 
 #include "kit/view/course_colours.h"
+#include "kit/view/html_text.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 
 namespace fractiondrill {
+
+using kit::html;
 
 DrillTab::DrillTab(QWidget* parent)
     : QWidget(parent), count_(new QSpinBox(this)), kind_(new QComboBox(this)),

@@ -3,10 +3,10 @@
 #include "fractiondrill/core/fraction_operations.h"
 #include "fractiondrill/core/fraction_text.h"
 #include "fractiondrill/view/fraction_picture.h"
-#include "fractiondrill/view/html_text.h"
 
 #include "kit/core/number_input.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/html_text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,6 +18,9 @@
 #include <optional>
 
 namespace fractiondrill {
+
+using kit::html;
+using kit::stepList;
 namespace {
 
 // Typed values beyond this size would only make unreadable work, so they are refused.

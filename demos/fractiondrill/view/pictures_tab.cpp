@@ -4,7 +4,8 @@
 #include "fractiondrill/core/fraction_text.h"
 #include "fractiondrill/core/lowest_terms.h"
 #include "fractiondrill/view/fraction_picture.h"
-#include "fractiondrill/view/html_text.h"
+
+#include "kit/view/html_text.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,9 @@
 #include <QVBoxLayout>
 
 namespace fractiondrill {
+
+using kit::html;
+using kit::stepList;
 
 PicturesTab::PicturesTab(QWidget* parent)
     : QWidget(parent), numerator_(new QSpinBox(this)), denominator_(new QSpinBox(this)),

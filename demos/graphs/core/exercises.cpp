@@ -3,6 +3,7 @@
 #include "graphs/core/function_algebra.h"
 #include "graphs/core/line_through.h"
 
+#include "equations/core/polynomial.h"
 #include "equations/core/solution_input.h"
 #include "kit/core/answer_checks.h"
 
@@ -16,25 +17,10 @@ namespace {
 using kit::Exercise;
 using kit::Random;
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              std::function<kit::Verdict(std::string_view)> check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
-std::string html(const mpq_class& q) {
-    const std::string text = mpq_class(abs(q)).get_str();
-    return q < 0 ? "&minus;" + text : text;
-}
+using equations::numberHtml;
 
 std::string pointHtml(const ExactPoint& p) {
-    return "(" + html(p.x) + ", " + html(p.y) + ")";
+    return "(" + numberHtml(p.x) + ", " + numberHtml(p.y) + ")";
 }
 
 kit::Expression function(const std::string& text) {
@@ -126,15 +112,16 @@ Exercise slopeExercise(kit::Seed seed) {
     const std::string prompt =
         "What is the slope of the line through " + pointHtml(p) + " and " + pointHtml(q) + "?";
     if (line.vertical)
-        return make(
+        return kit::makeExercise(
             "slope", prompt, "a fraction such as -3/4, or undefined", "undefined",
             kit::expectChoice({"undefined", "none", "no slope"}),
             {line.steps.front(), "A vertical line rises without running: rise/0 has no value."});
-    return make("slope", prompt, "a fraction such as -3/4, or undefined", line.slope.get_str(),
-                kit::expectRational(line.slope, kit::FractionForm::AnyEquivalent),
-                {"The slope is rise over run; either point may come first, as long as both "
-                 "differences take them in the same order.",
-                 line.steps.front()});
+    return kit::makeExercise(
+        "slope", prompt, "a fraction such as -3/4, or undefined", line.slope.get_str(),
+        kit::expectRational(line.slope, kit::FractionForm::AnyEquivalent),
+        {"The slope is rise over run; either point may come first, as long as both "
+         "differences take them in the same order.",
+         line.steps.front()});
 }
 
 Exercise lineEquationExercise(kit::Seed seed) {
@@ -143,7 +130,7 @@ Exercise lineEquationExercise(kit::Seed seed) {
     const auto line = *lineThrough(p, q);
     auto steps = line.steps;
     steps.push_back("The line: " + equationHtml(line) + ".");
-    return make(
+    return kit::makeExercise(
         "line-equation",
         "Write the equation of the line through " + pointHtml(p) + " and " + pointHtml(q) + ".",
         "y = mx + b, such as y = 2x - 1/2, or x = c for a vertical line", equationTyped(line),
@@ -165,18 +152,18 @@ Exercise compositionExercise(kit::Seed seed) {
     const kit::Expression composed = compose(function(f), function(g));
     const kit::Expression reversed = compose(function(g), function(f));
     const std::string expected = formulaTyped(composed);
-    return make("composition",
-                "Let f(x) = " + formulaHtml(function(f)) + " and g(x) = " +
-                    formulaHtml(function(g)) + ". Find (f &#8728; g)(x) = f(g(x)).",
-                "a formula in x, such as 2*(x^2 + 1) - 3", expected,
-                expectFunction(composed, formulaTyped(reversed),
-                               "that is g(f(x)): the inner function g is applied first"),
-                {"f &#8728; g means: first apply g, then apply f to the result.",
-                 "Replace every x in f(x) = " + formulaHtml(function(f)) + " by g(x) = (" +
-                     formulaHtml(function(g)) + ").",
-                 "Simplify: f(g(x)) = " + formulaHtml(composed) +
-                     ". (In the other order, g(f(x)) = " + formulaHtml(reversed) +
-                     ": composition is not commutative.)"});
+    return kit::makeExercise(
+        "composition",
+        "Let f(x) = " + formulaHtml(function(f)) + " and g(x) = " + formulaHtml(function(g)) +
+            ". Find (f &#8728; g)(x) = f(g(x)).",
+        "a formula in x, such as 2*(x^2 + 1) - 3", expected,
+        expectFunction(composed, formulaTyped(reversed),
+                       "that is g(f(x)): the inner function g is applied first"),
+        {"f &#8728; g means: first apply g, then apply f to the result.",
+         "Replace every x in f(x) = " + formulaHtml(function(f)) + " by g(x) = (" +
+             formulaHtml(function(g)) + ").",
+         "Simplify: f(g(x)) = " + formulaHtml(composed) + ". (In the other order, g(f(x)) = " +
+             formulaHtml(reversed) + ": composition is not commutative.)"});
 }
 
 Exercise inverseExercise(kit::Seed seed) {
@@ -187,10 +174,10 @@ Exercise inverseExercise(kit::Seed seed) {
         const long a = random.pick(std::vector<std::int64_t>{2, 3, 4, 5, -2, -3});
         const long b = random.between(-9, 9);
         f = std::to_string(a) + "*x" + signedTerm(b);
-        steps = {"Write y = " + formulaHtml(function(f)) + " and solve for x: subtract " + html(b) +
-                 ", then divide by " + html(a) + ": x = (y" +
+        steps = {"Write y = " + formulaHtml(function(f)) + " and solve for x: subtract " +
+                 numberHtml(b) + ", then divide by " + numberHtml(a) + ": x = (y" +
                  (b < 0 ? " + " + std::to_string(-b) : " &minus; " + std::to_string(b)) + ")/" +
-                 html(a) + "."};
+                 numberHtml(a) + "."};
     } else {
         const long b = random.between(-5, 5), d = random.between(-5, 5);
         const long a = random.pick(std::vector<std::int64_t>{1, 2, 3});
@@ -207,11 +194,12 @@ Exercise inverseExercise(kit::Seed seed) {
     steps.push_back("Swap the names of x and y: f&#8315;&sup1;(x) = " + formulaHtml(*inverse) +
                     ". Its graph is the reflection of the graph of f in the line y = x.");
     steps.push_back("Check: f(f&#8315;&sup1;(x)) = " + formulaHtml(compose(fx, *inverse)) + ".");
-    return make("inverse", "Find the inverse function of f(x) = " + formulaHtml(fx) + ".",
-                "a formula in x, such as (x - 3)/2", formulaTyped(*inverse),
-                expectFunction(*inverse, "1/(" + f + ")",
-                               "that is 1/f(x), the reciprocal; the inverse undoes f instead"),
-                std::move(steps));
+    return kit::makeExercise(
+        "inverse", "Find the inverse function of f(x) = " + formulaHtml(fx) + ".",
+        "a formula in x, such as (x - 3)/2", formulaTyped(*inverse),
+        expectFunction(*inverse, "1/(" + f + ")",
+                       "that is 1/f(x), the reciprocal; the inverse undoes f instead"),
+        std::move(steps));
 }
 
 Exercise domainExercise(kit::Seed seed) {
@@ -230,17 +218,18 @@ Exercise domainExercise(kit::Seed seed) {
     std::string conditions;
     for (const auto& c : domain.conditionsHtml)
         conditions += (conditions.empty() ? "" : ", ") + c;
-    return make("domain",
-                "What is the largest domain of f(x) = " + formulaHtml(fx) +
-                    "? Give it in interval notation.",
-                "intervals joined by U, such as (-inf, 2) U (2, inf)",
-                equations::solutionTyped(domain.set), equations::expectSolutionSet(domain.set),
-                {"A formula is undefined where it divides by zero, takes an even root of a "
-                 "negative number or the logarithm of a number that is not positive.",
-                 "So here: " + conditions + ".",
-                 "Solve each condition (a sign chart for products) and keep the x that satisfy "
-                 "all of them: " +
-                     equations::solutionHtml(domain.set) + "."});
+    return kit::makeExercise(
+        "domain",
+        "What is the largest domain of f(x) = " + formulaHtml(fx) +
+            "? Give it in interval notation.",
+        "intervals joined by U, such as (-inf, 2) U (2, inf)", equations::solutionTyped(domain.set),
+        equations::expectSolutionSet(domain.set),
+        {"A formula is undefined where it divides by zero, takes an even root of a "
+         "negative number or the logarithm of a number that is not positive.",
+         "So here: " + conditions + ".",
+         "Solve each condition (a sign chart for products) and keep the x that satisfy "
+         "all of them: " +
+             equations::solutionHtml(domain.set) + "."});
 }
 
 Exercise transformationExercise(kit::Seed seed) {
@@ -276,17 +265,17 @@ Exercise transformationExercise(kit::Seed seed) {
     if (moves.empty())
         moves = "left where it is";
     const kit::Expression f = function(base);
-    return make("transformation",
-                "The graph of f(x) = " + formulaHtml(f) + " is " + moves +
-                    ". Write the formula of the new graph.",
-                "a formula in x, such as 2*(x - 1)^2 + 3", formulaTyped(g),
-                expectFunction(g, "", ""),
-                {"a&middot;f(x &minus; c) + d: a stretches vertically (and reflects when "
-                 "negative), c shifts right (left when negative), d shifts up.",
-                 "Shifting right by c replaces x by x &minus; c: the point that was at x is now "
-                 "at x + c.",
-                 "Here a = " + std::to_string(a) + ", c = " + std::to_string(c) +
-                     ", d = " + std::to_string(d) + ": " + formulaHtml(g) + "."});
+    return kit::makeExercise(
+        "transformation",
+        "The graph of f(x) = " + formulaHtml(f) + " is " + moves +
+            ". Write the formula of the new graph.",
+        "a formula in x, such as 2*(x - 1)^2 + 3", formulaTyped(g), expectFunction(g, "", ""),
+        {"a&middot;f(x &minus; c) + d: a stretches vertically (and reflects when "
+         "negative), c shifts right (left when negative), d shifts up.",
+         "Shifting right by c replaces x by x &minus; c: the point that was at x is now "
+         "at x + c.",
+         "Here a = " + std::to_string(a) + ", c = " + std::to_string(c) +
+             ", d = " + std::to_string(d) + ": " + formulaHtml(g) + "."});
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

@@ -1,20 +1,19 @@
 #include "graphs/core/line_through.h"
 
+#include "equations/core/polynomial.h"
+
 namespace graphs {
 
 namespace {
 
-std::string html(const mpq_class& q) {
-    const std::string text = mpq_class(abs(q)).get_str();
-    return q < 0 ? "&minus;" + text : text;
-}
+using equations::numberHtml;
 
 std::string pointHtml(const ExactPoint& p) {
-    return "(" + html(p.x) + ", " + html(p.y) + ")";
+    return "(" + numberHtml(p.x) + ", " + numberHtml(p.y) + ")";
 }
 
 std::string equationText(const Line& line, bool typed) {
-    const auto number = [typed](const mpq_class& q) { return typed ? q.get_str() : html(q); };
+    const auto number = [typed](const mpq_class& q) { return typed ? q.get_str() : numberHtml(q); };
     if (line.vertical)
         return "x = " + number(line.xValue);
     std::string text = "y = ";
@@ -30,8 +29,9 @@ std::string equationText(const Line& line, bool typed) {
         text += "x";
     if (line.intercept != 0) {
         const std::string minus = typed ? " - " : " &minus; ";
-        text += (line.intercept < 0 ? minus : " + ") +
-                (typed ? mpq_class(abs(line.intercept)).get_str() : html(abs(line.intercept)));
+        text +=
+            (line.intercept < 0 ? minus : " + ") +
+            (typed ? mpq_class(abs(line.intercept)).get_str() : numberHtml(abs(line.intercept)));
     }
     return text;
 }
@@ -48,10 +48,10 @@ std::optional<Line> lineThrough(ExactPoint p, ExactPoint q) {
         line.vertical = true;
         line.xValue = p.x;
         line.xIntercept = p.x;
-        line.steps = {"Both points have x = " + html(p.x) +
+        line.steps = {"Both points have x = " + numberHtml(p.x) +
                       ": the run x&#8322; &minus; x&#8321; "
                       "is 0, so the slope is undefined and the line is vertical, x = " +
-                      html(p.x) + "."};
+                      numberHtml(p.x) + "."};
         return line;
     }
     const mpq_class rise = q.y - p.y, run = q.x - p.x;
@@ -62,15 +62,18 @@ std::optional<Line> lineThrough(ExactPoint p, ExactPoint q) {
     else if (line.intercept == 0)
         line.xIntercept = std::nullopt;
     line.steps = {
-        "Slope m = (y&#8322; &minus; y&#8321;)/(x&#8322; &minus; x&#8321;) = (" + html(q.y) +
-            " &minus; " + (p.y < 0 ? "(" + html(p.y) + ")" : html(p.y)) + ")/(" + html(q.x) +
-            " &minus; " + (p.x < 0 ? "(" + html(p.x) + ")" : html(p.x)) + ") = " + html(rise) +
-            "/" + html(run) + " = " + html(line.slope) + ".",
-        "Put " + pointHtml(p) + " into y = mx + b: " + html(p.y) + " = " + html(line.slope) +
-            "&middot;" + (p.x < 0 ? "(" + html(p.x) + ")" : html(p.x)) + " + b, so b = " +
-            html(line.intercept) + ": the y-intercept is (0, " + html(line.intercept) + ").",
-        line.slope != 0 ? "Set y = 0: x = &minus;b/m = " + html(*line.xIntercept) +
-                              ": the x-intercept is (" + html(*line.xIntercept) + ", 0)."
+        "Slope m = (y&#8322; &minus; y&#8321;)/(x&#8322; &minus; x&#8321;) = (" + numberHtml(q.y) +
+            " &minus; " + (p.y < 0 ? "(" + numberHtml(p.y) + ")" : numberHtml(p.y)) + ")/(" +
+            numberHtml(q.x) + " &minus; " +
+            (p.x < 0 ? "(" + numberHtml(p.x) + ")" : numberHtml(p.x)) + ") = " + numberHtml(rise) +
+            "/" + numberHtml(run) + " = " + numberHtml(line.slope) + ".",
+        "Put " + pointHtml(p) + " into y = mx + b: " + numberHtml(p.y) + " = " +
+            numberHtml(line.slope) + "&middot;" +
+            (p.x < 0 ? "(" + numberHtml(p.x) + ")" : numberHtml(p.x)) +
+            " + b, so b = " + numberHtml(line.intercept) + ": the y-intercept is (0, " +
+            numberHtml(line.intercept) + ").",
+        line.slope != 0 ? "Set y = 0: x = &minus;b/m = " + numberHtml(*line.xIntercept) +
+                              ": the x-intercept is (" + numberHtml(*line.xIntercept) + ", 0)."
                         : std::string("The line is horizontal: ") +
                               (line.intercept == 0 ? "it is the x-axis itself."
                                                    : "it never meets the x-axis.")};

@@ -6,6 +6,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/input_error_label.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -60,9 +61,7 @@ PlotTab::PlotTab(QWidget* parent)
         fields_[k]->setObjectName(QString("functionField%1").arg(k));
         errors_[k] = new QLabel(this);
         errors_[k]->setObjectName(QString("functionError%1").arg(k));
-        errors_[k]->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
-        errors_[k]->setWordWrap(true);
-        errors_[k]->hide();
+        kit::setUpInputError(*errors_[k]);
         auto* label = new QLabel(
             QString("<b style=\"color:%1\">&%2(x) =</b>").arg(functionColour(k).name(), names[k]),
             this);

@@ -19,18 +19,6 @@ using matrixkit::rationalHtml;
 
 namespace {
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 std::string given(const char* name, const Matrix& m) {
     return "<p>" + std::string(name) + " =</p>" + matrixHtml(m);
 }
@@ -105,52 +93,53 @@ kit::ExerciseKind combinationKind() {
                                          : rationalHtml(tb.at(0, 0))) +
                         " = " + rationalHtml(result.at(0, 0)) + ".",
                     name + " =" + matrixHtml(result)};
-                return make("matrix-combination",
-                            given("A", a) + given("B", b) + "<p>Compute " + name + ".</p>",
-                            matrixkit::matrixHint, matrixkit::matrixText(result),
-                            matrixkit::expectMatrix(result), std::move(steps));
+                return kit::makeExercise("matrix-combination",
+                                         given("A", a) + given("B", b) + "<p>Compute " + name +
+                                             ".</p>",
+                                         matrixkit::matrixHint, matrixkit::matrixText(result),
+                                         matrixkit::expectMatrix(result), std::move(steps));
             }};
 }
 
 kit::ExerciseKind productKind() {
-    return {"matrix-product", "Product of two matrices", [](kit::Seed seed) {
-                Random random(seed);
-                const int m = static_cast<int>(random.between(1, 3));
-                const int n = static_cast<int>(random.between(2, 3));
-                int p = static_cast<int>(random.between(1, 3));
-                if (m == 1 && p == 1)
-                    p = 2;
-                const bool mismatch = random.chance(0.2);
-                const int bRows = mismatch ? (n == 2 ? 3 : 2) : n;
-                const Matrix a = matrixkit::randomMatrix(random, m, n, -4, 5);
-                const Matrix b = matrixkit::randomMatrix(random, bRows, p, -4, 5);
-                const std::string prompt = given("A", a) + given("B", b) +
-                                           "<p>Compute AB, or type <i>undefined</i> if it is "
-                                           "not defined.</p>";
-                const char* hint = "a matrix as in [1 2; 3 4], or the word undefined";
-                const std::string problem = matrixkit::productProblem(a, b, "A", "B");
-                std::vector<std::string> steps{"Check the sizes first: A is " +
-                                               matrixkit::sizeText(a) + " and B is " +
-                                               matrixkit::sizeText(b) + "."};
-                if (!problem.empty()) {
-                    steps.push_back("The row of A has " + std::to_string(n) +
-                                    " entries but a column of B has " + std::to_string(bRows) +
-                                    ": they cannot be paired entry by entry, so AB is not "
-                                    "defined.");
-                    return make("matrix-product", prompt, hint, "undefined",
-                                expectProduct(std::nullopt, problem), std::move(steps));
-                }
-                const Matrix result = matrixkit::multiply(a, b);
-                steps.push_back("The inner sizes agree (" + std::to_string(n) +
-                                "), so AB is defined and has the outer size " +
-                                matrixkit::sizeText(m, p) +
-                                ". Entry (i, j) is row i of A times column j of B:");
-                for (const std::string& line : productEntrySteps(a, b))
-                    steps.push_back(line);
-                steps.push_back("AB =" + matrixHtml(result));
-                return make("matrix-product", prompt, hint, matrixkit::matrixText(result),
-                            expectProduct(result, ""), std::move(steps));
-            }};
+    return {
+        "matrix-product", "Product of two matrices", [](kit::Seed seed) {
+            Random random(seed);
+            const int m = static_cast<int>(random.between(1, 3));
+            const int n = static_cast<int>(random.between(2, 3));
+            int p = static_cast<int>(random.between(1, 3));
+            if (m == 1 && p == 1)
+                p = 2;
+            const bool mismatch = random.chance(0.2);
+            const int bRows = mismatch ? (n == 2 ? 3 : 2) : n;
+            const Matrix a = matrixkit::randomMatrix(random, m, n, -4, 5);
+            const Matrix b = matrixkit::randomMatrix(random, bRows, p, -4, 5);
+            const std::string prompt = given("A", a) + given("B", b) +
+                                       "<p>Compute AB, or type <i>undefined</i> if it is "
+                                       "not defined.</p>";
+            const char* hint = "a matrix as in [1 2; 3 4], or the word undefined";
+            const std::string problem = matrixkit::productProblem(a, b, "A", "B");
+            std::vector<std::string> steps{"Check the sizes first: A is " + matrixkit::sizeText(a) +
+                                           " and B is " + matrixkit::sizeText(b) + "."};
+            if (!problem.empty()) {
+                steps.push_back("The row of A has " + std::to_string(n) +
+                                " entries but a column of B has " + std::to_string(bRows) +
+                                ": they cannot be paired entry by entry, so AB is not "
+                                "defined.");
+                return kit::makeExercise("matrix-product", prompt, hint, "undefined",
+                                         expectProduct(std::nullopt, problem), std::move(steps));
+            }
+            const Matrix result = matrixkit::multiply(a, b);
+            steps.push_back("The inner sizes agree (" + std::to_string(n) +
+                            "), so AB is defined and has the outer size " +
+                            matrixkit::sizeText(m, p) +
+                            ". Entry (i, j) is row i of A times column j of B:");
+            for (const std::string& line : productEntrySteps(a, b))
+                steps.push_back(line);
+            steps.push_back("AB =" + matrixHtml(result));
+            return kit::makeExercise("matrix-product", prompt, hint, matrixkit::matrixText(result),
+                                     expectProduct(result, ""), std::move(steps));
+        }};
 }
 
 kit::ExerciseKind determinantKind() {
@@ -161,10 +150,11 @@ kit::ExerciseKind determinantKind() {
                 const auto work = matrixkit::determinantWork(a);
                 std::vector<std::string> steps = work.steps;
                 steps.insert(steps.begin(), "Use " + work.method + ".");
-                return make("determinant", given("A", a) + "<p>Find det A.</p>", "a whole number",
-                            work.value.get_str(),
-                            kit::expectRational(work.value, kit::FractionForm::AnyEquivalent),
-                            std::move(steps));
+                return kit::makeExercise(
+                    "determinant", given("A", a) + "<p>Find det A.</p>", "a whole number",
+                    work.value.get_str(),
+                    kit::expectRational(work.value, kit::FractionForm::AnyEquivalent),
+                    std::move(steps));
             }};
 }
 
@@ -188,9 +178,10 @@ kit::ExerciseKind inverseKind() {
                 steps.insert(steps.end(), reduction.begin(), reduction.end());
                 steps.push_back("The left half is I, so the right half is A<sup>&minus;1</sup>. "
                                 "Check: A&middot;A<sup>&minus;1</sup> = I.");
-                return make("inverse", given("A", a) + "<p>Find A<sup>&minus;1</sup>.</p>",
-                            matrixkit::matrixHint, matrixkit::matrixText(*work.inverse),
-                            matrixkit::expectMatrix(*work.inverse), std::move(steps));
+                return kit::makeExercise(
+                    "inverse", given("A", a) + "<p>Find A<sup>&minus;1</sup>.</p>",
+                    matrixkit::matrixHint, matrixkit::matrixText(*work.inverse),
+                    matrixkit::expectMatrix(*work.inverse), std::move(steps));
             }};
 }
 

@@ -3,13 +3,13 @@
 #include "grids2/core/eigen_analysis.h"
 #include "grids2/core/linear_system.h"
 #include "kit/core/answer_checks.h"
+#include "kit/core/text_scan.h"
 #include "matrixkit/core/determinant.h"
 #include "matrixkit/core/inverse.h"
 #include "matrixkit/core/matrix_input.h"
 #include "matrixkit/core/random_matrix.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace grids2 {
 
@@ -20,26 +20,6 @@ using matrixkit::matrixHtml;
 using matrixkit::rationalHtml;
 
 namespace {
-
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
-std::string squeezed(std::string_view typed) {
-    std::string word;
-    for (char c : typed)
-        if (!std::isspace(static_cast<unsigned char>(c)))
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return word;
-}
 
 std::string systemHtml(const Matrix& augmented) {
     std::string html = "<p>";
@@ -88,7 +68,7 @@ Matrix column(const Vector& b) {
 
 kit::AnswerCheck expectSolution(int unknowns, int kind, std::vector<mpq_class> unique) {
     return [unknowns, kind, unique](std::string_view typed) -> kit::Verdict {
-        const std::string word = squeezed(typed);
+        const std::string word = kit::squeezedLowercase(typed);
         const bool saysNone = word == "none" || word == "nosolution" || word == "nosolutions";
         const bool saysMany = word == "infinitelymany" || word == "infinite" || word == "many" ||
                               word == "infinitelymanysolutions";
@@ -118,35 +98,37 @@ kit::AnswerCheck expectSolution(int unknowns, int kind, std::vector<mpq_class> u
 }
 
 kit::ExerciseKind systemKind() {
-    return {
-        "solve-system", "Solve a system by elimination", [](kit::Seed seed) {
-            Random random(seed);
-            const int n = static_cast<int>(random.between(2, 3));
-            const int shape = random.chance(0.7) ? 0 : (random.chance(0.5) ? 1 : 2);
-            Vector x;
-            for (int j = 0; j < n; ++j)
-                x.push_back(static_cast<long>(random.between(-4, 4)));
-            const Matrix a = shape == 0 ? randomInvertible(random, n) : randomSingular(random, n);
-            Vector b = times(a, x);
-            if (shape == 1) // break the consistency: no solution
-                b[static_cast<std::size_t>(n - 1)] += static_cast<long>(random.between(1, 3));
-            const Matrix augmented = a.joined(column(b));
-            const SystemSolution s = solveSystem(augmented);
-            std::vector<std::string> steps{
-                "Write the augmented matrix [A | b] and reduce it by row operations:"};
-            const auto reduction = matrixkit::reductionSteps(s.reduction, n);
-            steps.insert(steps.end(), reduction.begin(), reduction.end());
-            steps.push_back(conclusionHtml(s));
-            std::string expected = s.kind == SystemSolution::None       ? "none"
-                                   : s.kind == SystemSolution::Infinite ? "infinitely many"
-                                                                        : vectorText(s.particular);
-            return make("solve-system",
-                        "<p>Solve the system</p>" + systemHtml(augmented) +
-                            "<p>Type the solution as (" + std::string(n == 2 ? "x, y" : "x, y, z") +
-                            "), or <i>none</i>, or <i>infinitely many</i>.</p>",
-                        "(x, y, ...) or none or infinitely many", expected,
-                        expectSolution(n, s.kind, s.particular), std::move(steps));
-        }};
+    return {"solve-system", "Solve a system by elimination", [](kit::Seed seed) {
+                Random random(seed);
+                const int n = static_cast<int>(random.between(2, 3));
+                const int shape = random.chance(0.7) ? 0 : (random.chance(0.5) ? 1 : 2);
+                Vector x;
+                for (int j = 0; j < n; ++j)
+                    x.push_back(static_cast<long>(random.between(-4, 4)));
+                const Matrix a =
+                    shape == 0 ? randomInvertible(random, n) : randomSingular(random, n);
+                Vector b = times(a, x);
+                if (shape == 1) // break the consistency: no solution
+                    b[static_cast<std::size_t>(n - 1)] += static_cast<long>(random.between(1, 3));
+                const Matrix augmented = a.joined(column(b));
+                const SystemSolution s = solveSystem(augmented);
+                std::vector<std::string> steps{
+                    "Write the augmented matrix [A | b] and reduce it by row operations:"};
+                const auto reduction = matrixkit::reductionSteps(s.reduction, n);
+                steps.insert(steps.end(), reduction.begin(), reduction.end());
+                steps.push_back(conclusionHtml(s));
+                std::string expected = s.kind == SystemSolution::None ? "none"
+                                       : s.kind == SystemSolution::Infinite
+                                           ? "infinitely many"
+                                           : vectorText(s.particular);
+                return kit::makeExercise("solve-system",
+                                         "<p>Solve the system</p>" + systemHtml(augmented) +
+                                             "<p>Type the solution as (" +
+                                             std::string(n == 2 ? "x, y" : "x, y, z") +
+                                             "), or <i>none</i>, or <i>infinitely many</i>.</p>",
+                                         "(x, y, ...) or none or infinitely many", expected,
+                                         expectSolution(n, s.kind, s.particular), std::move(steps));
+            }};
 }
 
 kit::ExerciseKind rankKind() {
@@ -169,10 +151,10 @@ kit::ExerciseKind rankKind() {
                 steps.insert(steps.end(), reduction.begin(), reduction.end());
                 steps.push_back("There are " + std::to_string(wanted) +
                                 " non-zero rows, so rank = " + std::to_string(wanted) + ".");
-                return make("matrix-rank",
-                            "<p>A =</p>" + matrixHtml(m) + "<p>What is the rank of A?</p>",
-                            "a whole number", std::to_string(wanted), kit::expectInteger(wanted),
-                            std::move(steps));
+                return kit::makeExercise(
+                    "matrix-rank", "<p>A =</p>" + matrixHtml(m) + "<p>What is the rank of A?</p>",
+                    "a whole number", std::to_string(wanted), kit::expectInteger(wanted),
+                    std::move(steps));
             }};
 }
 
@@ -194,7 +176,7 @@ kit::ExerciseKind cramerKind() {
                         "</sub> / det A, where A<sub>" + std::to_string(asked + 1) +
                         "</sub> is A with column " + std::to_string(asked + 1) + " replaced by b.",
                     work.steps.front(), work.steps[static_cast<std::size_t>(asked + 1)]};
-                return make(
+                return kit::makeExercise(
                     "cramer",
                     "<p>Use Cramer's rule to find " + name + " in</p>" + systemHtml(augmented),
                     "a fraction a/b or a whole number", value.get_str(),
@@ -223,11 +205,11 @@ kit::ExerciseKind eigenvalueKind() {
             const std::string expected = l1 == l2 ? std::to_string(l1) + ", " + std::to_string(l1)
                                                   : std::to_string(std::min(l1, l2)) + ", " +
                                                         std::to_string(std::max(l1, l2));
-            return make("eigenvalues",
-                        "<p>A =</p>" + matrixHtml(a) +
-                            "<p>Find the eigenvalues of A (a repeated one twice).</p>",
-                        "whole numbers separated by commas, in any order", expected,
-                        kit::expectIntegerList({l1, l2}, false), std::move(steps));
+            return kit::makeExercise("eigenvalues",
+                                     "<p>A =</p>" + matrixHtml(a) +
+                                         "<p>Find the eigenvalues of A (a repeated one twice).</p>",
+                                     "whole numbers separated by commas, in any order", expected,
+                                     kit::expectIntegerList({l1, l2}, false), std::move(steps));
         }};
 }
 

@@ -7,9 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <cstdio>
-#include <exception>
 
 namespace grids2 {
 
@@ -65,36 +63,22 @@ std::string eigenPage(const matrixkit::Matrix& a) {
 EigenTab::EigenTab(QWidget* parent)
     : QWidget(parent), field_(makeMatrixField("eigenField", "2 1\n1 2", this)),
       message_(makeMessageLabel("eigenMessage", this)), view_(makeResultView("eigenView", this)) {
-    auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(tr("&Matrix A (2 \u00d7 2 or 3 \u00d7 3):"), this);
-    label->setBuddy(field_);
-    layout->addWidget(label);
-    layout->addWidget(field_);
-    layout->addWidget(message_);
-    layout->addWidget(view_, 1);
+    layOutMatrixTab(this, new QLabel(tr("&Matrix A (2 \u00d7 2 or 3 \u00d7 3):"), this), field_,
+                    message_, view_);
     connect(field_, &QPlainTextEdit::textChanged, this, &EigenTab::recompute);
     recompute();
 }
 
 void EigenTab::recompute() {
-    try {
-        const auto typed = matrixkit::parseMatrix(field_->toPlainText().toStdString());
-        if (!typed.ok()) {
-            message_->setText(QString::fromStdString(typed.error().message));
-            view_->setHtml(tr("<p>Correct the matrix as the message in red says.</p>"));
-            return;
-        }
-        const matrixkit::Matrix& a = typed.value();
-        if (!a.isSquare() || a.rows() < 2 || a.rows() > 3) {
-            message_->setText(tr("type a 2 \u00d7 2 or 3 \u00d7 3 matrix (this one is %1)")
-                                  .arg(QString::fromStdString(matrixkit::sizeText(a))));
-            return;
-        }
-        message_->clear();
-        view_->setHtml(QString::fromStdString(eigenPage(a)));
-    } catch (const std::exception& error) {
-        message_->setText(QString::fromUtf8(error.what()));
-    }
+    showTypedMatrix(
+        *field_, *message_, *view_,
+        [this](const matrixkit::Matrix& a) {
+            if (!a.isSquare() || a.rows() < 2 || a.rows() > 3)
+                return tr("type a 2 \u00d7 2 or 3 \u00d7 3 matrix (this one is %1)")
+                    .arg(QString::fromStdString(matrixkit::sizeText(a)));
+            return QString();
+        },
+        eigenPage);
 }
 
 } // namespace grids2

@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
-#include <QVBoxLayout>
-#include <exception>
 
 namespace grids2 {
 
@@ -37,38 +35,24 @@ std::string systemPage(const matrixkit::Matrix& augmented) {
 SystemTab::SystemTab(QWidget* parent)
     : QWidget(parent), field_(makeMatrixField("systemField", "1 1 1 6\n0 2 5 -4\n2 5 -1 27", this)),
       message_(makeMessageLabel("systemMessage", this)), view_(makeResultView("systemView", this)) {
-    auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(tr("&Augmented matrix [A | b], one equation per line (the last "
                                 "number of a line is its right-hand side):"),
                              this);
     label->setWordWrap(true);
-    label->setBuddy(field_);
-    layout->addWidget(label);
-    layout->addWidget(field_);
-    layout->addWidget(message_);
-    layout->addWidget(view_, 1);
+    layOutMatrixTab(this, label, field_, message_, view_);
     connect(field_, &QPlainTextEdit::textChanged, this, &SystemTab::recompute);
     recompute();
 }
 
 void SystemTab::recompute() {
-    try {
-        const auto typed = matrixkit::parseMatrix(field_->toPlainText().toStdString());
-        if (!typed.ok()) {
-            message_->setText(QString::fromStdString(typed.error().message));
-            view_->setHtml(tr("<p>Correct the matrix as the message in red says.</p>"));
-            return;
-        }
-        if (typed.value().cols() < 2) {
-            message_->setText(
-                tr("type at least one coefficient and the right-hand side in each row"));
-            return;
-        }
-        message_->clear();
-        view_->setHtml(QString::fromStdString(systemPage(typed.value())));
-    } catch (const std::exception& error) {
-        message_->setText(QString::fromUtf8(error.what()));
-    }
+    showTypedMatrix(
+        *field_, *message_, *view_,
+        [this](const matrixkit::Matrix& augmented) {
+            return augmented.cols() < 2
+                       ? tr("type at least one coefficient and the right-hand side in each row")
+                       : QString();
+        },
+        systemPage);
 }
 
 } // namespace grids2

@@ -1,5 +1,7 @@
 #include "grids2/view/typed_matrix_field.h"
 
+#include "matrixkit/core/matrix_input.h"
+
 #include "kit/view/course_colours.h"
 #include "kit/view/lesson_style.h"
 
@@ -7,6 +9,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <exception>
 
 namespace grids2 {
 
@@ -32,6 +37,38 @@ QTextBrowser* makeResultView(const char* name, QWidget* parent) {
     view->setObjectName(name);
     view->document()->setDefaultStyleSheet(kit::lessonStyleSheet());
     return view;
+}
+
+void layOutMatrixTab(QWidget* tab, QLabel* label, QPlainTextEdit* field, QLabel* message,
+                     QTextBrowser* view) {
+    label->setBuddy(field);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(label);
+    layout->addWidget(field);
+    layout->addWidget(message);
+    layout->addWidget(view, 1);
+}
+
+void showTypedMatrix(const QPlainTextEdit& field, QLabel& message, QTextBrowser& view,
+                     const std::function<QString(const matrixkit::Matrix&)>& refusal,
+                     const std::function<std::string(const matrixkit::Matrix&)>& page) {
+    try {
+        const auto typed = matrixkit::parseMatrix(field.toPlainText().toStdString());
+        if (!typed.ok()) {
+            message.setText(QString::fromStdString(typed.error().message));
+            view.setHtml(QLabel::tr("<p>Correct the matrix as the message in red says.</p>"));
+            return;
+        }
+        const QString fault = refusal(typed.value());
+        if (!fault.isEmpty()) {
+            message.setText(fault);
+            return;
+        }
+        message.clear();
+        view.setHtml(QString::fromStdString(page(typed.value())));
+    } catch (const std::exception& error) {
+        message.setText(QString::fromUtf8(error.what()));
+    }
 }
 
 } // namespace grids2

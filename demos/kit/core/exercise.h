@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kit {
@@ -19,6 +20,21 @@ struct Exercise {
     std::function<Verdict(std::string_view typed)> check; // never throws
     std::vector<std::string> solutionSteps;               // worked solution, one step per entry
 };
+
+// An exercise put together from its parts, in the order the struct lists them.
+inline Exercise makeExercise(std::string kind, std::string prompt, std::string answerHint,
+                             std::string expectedAnswer,
+                             std::function<Verdict(std::string_view typed)> check,
+                             std::vector<std::string> solutionSteps) {
+    Exercise e;
+    e.kind = std::move(kind);
+    e.prompt = std::move(prompt);
+    e.answerHint = std::move(answerHint);
+    e.expectedAnswer = std::move(expectedAnswer);
+    e.check = std::move(check);
+    e.solutionSteps = std::move(solutionSteps);
+    return e;
+}
 
 // A family of exercises; generate is deterministic in the seed and never makes an exercise
 // whose answer is undefined or absurdly large.

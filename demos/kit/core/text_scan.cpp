@@ -33,4 +33,12 @@ std::optional<ParseError> checkLength(std::string_view text, const char* what) {
     return ParseError{std::string("expected ") + what + ", but nothing was typed", 0};
 }
 
+std::string squeezedLowercase(std::string_view text) {
+    std::string squeezed;
+    for (char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            squeezed += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return squeezed;
+}
+
 } // namespace kit

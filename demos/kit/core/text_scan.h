@@ -20,4 +20,8 @@ std::size_t significantDigits(const std::string& digits);
 // An error when the text is longer than maxInputLength or empty after trimming.
 std::optional<ParseError> checkLength(std::string_view text, const char* what);
 
+// The text in lower case with every space left out, for comparing a typed word or phrase:
+// " Not Invertible" and "notinvertible" read the same.
+std::string squeezedLowercase(std::string_view text);
+
 } // namespace kit

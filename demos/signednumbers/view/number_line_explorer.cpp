@@ -6,6 +6,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/operand_row.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -39,17 +40,7 @@ NumberLineExplorer::NumberLineExplorer(QWidget* parent) : QWidget(parent) {
     operation_->setObjectName("operation");
     operation_->addItems({"+  (add)", "\u2212  (subtract)"});
 
-    auto* firstLabel = new QLabel(tr("&a ="), this);
-    firstLabel->setBuddy(first_);
-    auto* secondLabel = new QLabel(tr("&b ="), this);
-    secondLabel->setBuddy(second_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(firstLabel);
-    controls->addWidget(first_);
-    controls->addWidget(operation_);
-    controls->addWidget(secondLabel);
-    controls->addWidget(second_);
-    controls->addStretch();
+    auto* controls = kit::operandRow(this, first_, operation_, second_);
 
     line_ = new kit::Canvas(this);
     line_->setObjectName("numberLine");

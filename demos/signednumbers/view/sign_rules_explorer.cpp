@@ -1,5 +1,7 @@
 #include "signednumbers/view/sign_rules_explorer.h"
 
+#include "kit/view/operand_row.h"
+
 #include "signednumbers/core/integer_text.h"
 #include "signednumbers/core/sign_rules.h"
 #include "signednumbers/view/integer_line.h"
@@ -48,16 +50,7 @@ QString rulesTable(long a, long b) {
 SignRulesExplorer::SignRulesExplorer(QWidget* parent) : QWidget(parent) {
     first_ = factorBox(this, "firstFactor", -3);
     second_ = factorBox(this, "secondFactor", -4);
-    auto* firstLabel = new QLabel(tr("&a ="), this);
-    firstLabel->setBuddy(first_);
-    auto* secondLabel = new QLabel(tr("&b ="), this);
-    secondLabel->setBuddy(second_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(firstLabel);
-    controls->addWidget(first_);
-    controls->addWidget(secondLabel);
-    controls->addWidget(second_);
-    controls->addStretch();
+    auto* controls = kit::operandRow(this, first_, nullptr, second_);
 
     table_ = new QLabel(this);
     table_->setTextFormat(Qt::RichText);

@@ -7,6 +7,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/operand_row.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,16 +39,7 @@ DivisionExplorer::DivisionExplorer(QWidget* parent) : QWidget(parent) {
     divisor_->setObjectName("divisor");
     divisor_->setRange(-largestDivisor, largestDivisor);
     divisor_->setValue(5);
-    auto* aLabel = new QLabel(tr("&a ="), this);
-    aLabel->setBuddy(dividend_);
-    auto* bLabel = new QLabel(tr("&b ="), this);
-    bLabel->setBuddy(divisor_);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(aLabel);
-    controls->addWidget(dividend_);
-    controls->addWidget(bLabel);
-    controls->addWidget(divisor_);
-    controls->addStretch();
+    auto* controls = kit::operandRow(this, dividend_, nullptr, divisor_);
 
     line_ = new kit::Canvas(this);
     line_->setObjectName("divisionLine");

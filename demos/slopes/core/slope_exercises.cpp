@@ -3,6 +3,7 @@
 #include "slopes/core/derivative_check.h"
 #include "slopes/core/derivative_steps.h"
 
+#include "equations/core/polynomial.h"
 #include "graphs/core/exercises.h"
 #include "graphs/core/function_algebra.h"
 #include "graphs/core/line_through.h"
@@ -16,26 +17,11 @@ namespace {
 using kit::Exercise;
 using kit::Random;
 
-Exercise make(const char* kind, std::string prompt, const char* hint, std::string expected,
-              kit::AnswerCheck check, std::vector<std::string> steps) {
-    Exercise e;
-    e.kind = kind;
-    e.prompt = std::move(prompt);
-    e.answerHint = hint;
-    e.expectedAnswer = std::move(expected);
-    e.check = std::move(check);
-    e.solutionSteps = std::move(steps);
-    return e;
-}
-
 kit::Expression function(const std::string& text) {
     return graphs::parseFunction(text).value(); // the generators only write readable formulas
 }
 
-std::string html(const mpq_class& q) {
-    const std::string text = mpq_class(abs(q)).get_str();
-    return q < 0 ? "&minus;" + text : text;
-}
+using equations::numberHtml;
 
 long nonZeroBetween(Random& random, long lo, long hi) {
     long k = 0;
@@ -105,7 +91,7 @@ Exercise derivativeExercise(kit::Seed seed) {
     Random random(seed);
     const kit::Expression f = function(practiceFunction(random));
     const StepwiseDerivative d = differentiateWithSteps(f);
-    return make(
+    return kit::makeExercise(
         "derivative", "Differentiate f(x) = " + graphs::formulaHtml(f) + ".",
         "a function of x, e.g. 2x*cos(x) + 1", graphs::formulaTyped(d.tidy),
         [f](std::string_view typed) { return checkDerivative(typed, f); }, ruleSteps(d));
@@ -118,14 +104,14 @@ Exercise tangentSlopeExercise(kit::Seed seed) {
     const std::string f = cubicTyped(p, q, r, s);
     const std::string df = n(3 * p) + "x^2 + " + n(2 * q) + "x + " + n(r);
     const long slope = 3 * p * a * a + 2 * q * a + r;
-    return make("tangent-slope",
-                "What is the slope of the tangent to y = " + formula(f) + " at x = " + html(a) +
-                    "?",
-                "an integer", std::to_string(slope), kit::expectInteger(slope),
-                {"The slope of the tangent is the derivative at that point.",
-                 "Power rule term by term: f&prime;(x) = " + formula(df) + ".",
-                 "f&prime;(" + html(a) + ") = " + html(3 * p * a * a) + " + (" + html(2 * q * a) +
-                     ") + (" + html(r) + ") = " + html(slope) + "."});
+    return kit::makeExercise(
+        "tangent-slope",
+        "What is the slope of the tangent to y = " + formula(f) + " at x = " + numberHtml(a) + "?",
+        "an integer", std::to_string(slope), kit::expectInteger(slope),
+        {"The slope of the tangent is the derivative at that point.",
+         "Power rule term by term: f&prime;(x) = " + formula(df) + ".",
+         "f&prime;(" + numberHtml(a) + ") = " + numberHtml(3 * p * a * a) + " + (" +
+             numberHtml(2 * q * a) + ") + (" + numberHtml(r) + ") = " + numberHtml(slope) + "."});
 }
 
 Exercise tangentLineExercise(kit::Seed seed) {
@@ -138,16 +124,16 @@ Exercise tangentLineExercise(kit::Seed seed) {
     graphs::Line line;
     line.slope = slope;
     line.intercept = value - slope * a;
-    return make(
+    return kit::makeExercise(
         "tangent-line",
-        "Write the equation of the tangent to y = " + formula(f) + " at x = " + html(a) + ".",
+        "Write the equation of the tangent to y = " + formula(f) + " at x = " + numberHtml(a) + ".",
         "y = mx + b", graphs::equationTyped(line),
         [line](std::string_view typed) { return graphs::checkLineEquation(typed, line); },
-        {"The point of contact: f(" + html(a) + ") = " + html(value) + ".",
+        {"The point of contact: f(" + numberHtml(a) + ") = " + numberHtml(value) + ".",
          "The slope: f&prime;(x) = " + formula(n(3 * p) + "x^2 + " + n(2 * q) + "x + " + n(r)) +
-             ", so m = f&prime;(" + html(a) + ") = " + html(slope) + ".",
-         "Point-slope form: y = " + html(slope) + "(x &minus; (" + html(a) + ")) + (" +
-             html(value) + "), that is " + graphs::equationHtml(line) + "."});
+             ", so m = f&prime;(" + numberHtml(a) + ") = " + numberHtml(slope) + ".",
+         "Point-slope form: y = " + numberHtml(slope) + "(x &minus; (" + numberHtml(a) + ")) + (" +
+             numberHtml(value) + "), that is " + graphs::equationHtml(line) + "."});
 }
 
 Exercise criticalPointsExercise(kit::Seed seed) {
@@ -161,19 +147,20 @@ Exercise criticalPointsExercise(kit::Seed seed) {
     const std::string f = cubicTyped(scale, q, r, c);
     const char* first = scale > 0 ? "maximum" : "minimum";
     const char* second = scale > 0 ? "minimum" : "maximum";
-    return make(
+    return kit::makeExercise(
         "critical-points",
         "Find the critical points of f(x) = " + formula(f) + " (the x where f&prime;(x) = 0).",
         "the x values, e.g. -1, 3", std::to_string(r1) + ", " + std::to_string(r2),
         kit::expectIntegerList({r1, r2}, false),
         {"f&prime;(x) = " + formula(n(3 * scale) + "x^2 + " + n(2 * q) + "x + " + n(r)) + ".",
-         "Take out " + html(3 * scale) + ": f&prime;(x) = " + html(3 * scale) + "(" +
-             formula("x^2 + " + n(-(r1 + r2)) + "x + " + n(r1 * r2)) + ") = " + html(3 * scale) +
-             "(" + formula("x - " + n(r1)) + ")(" + formula("x - " + n(r2)) + ").",
-         "f&prime;(x) = 0 at x = " + html(r1) + " and x = " + html(r2) + ". f&prime; " +
+         "Take out " + numberHtml(3 * scale) + ": f&prime;(x) = " + numberHtml(3 * scale) + "(" +
+             formula("x^2 + " + n(-(r1 + r2)) + "x + " + n(r1 * r2)) +
+             ") = " + numberHtml(3 * scale) + "(" + formula("x - " + n(r1)) + ")(" +
+             formula("x - " + n(r2)) + ").",
+         "f&prime;(x) = 0 at x = " + numberHtml(r1) + " and x = " + numberHtml(r2) + ". f&prime; " +
              (scale > 0 ? "changes from + to &minus;" : "changes from &minus; to +") + " at " +
-             html(r1) + " (a local " + first + ") and back at " + html(r2) + " (a local " + second +
-             ")."});
+             numberHtml(r1) + " (a local " + first + ") and back at " + numberHtml(r2) +
+             " (a local " + second + ")."});
 }
 
 Exercise secantSlopeExercise(kit::Seed seed) {
@@ -183,18 +170,18 @@ Exercise secantSlopeExercise(kit::Seed seed) {
     const std::string f = "x^2 + " + n(q) + "x + " + n(r);
     const auto value = [&](long x) { return x * x + q * x + r; };
     const long slope = (value(a + h) - value(a)) / h; // = 2a + h + q
-    return make(
+    return kit::makeExercise(
         "secant-slope",
-        "What is the slope of the secant of y = " + formula(f) + " through x = " + html(a) +
-            " and x = " + html(a + h) + "?",
+        "What is the slope of the secant of y = " + formula(f) + " through x = " + numberHtml(a) +
+            " and x = " + numberHtml(a + h) + "?",
         "an integer", std::to_string(slope), kit::expectInteger(slope),
         {"The secant's slope is the difference quotient (f(a + h) &minus; f(a))/h with a = " +
-             html(a) + ", h = " + html(h) + ".",
-         "f(" + html(a + h) + ") = " + html(value(a + h)) + " and f(" + html(a) +
-             ") = " + html(value(a)) + ".",
-         "(" + html(value(a + h)) + " &minus; (" + html(value(a)) + "))/" + html(h) + " = " +
-             html(slope) + ". (As h &rarr; 0 it tends to f&prime;(" + html(a) +
-             ") = " + html(2 * a + q) + ", the tangent's slope.)"});
+             numberHtml(a) + ", h = " + numberHtml(h) + ".",
+         "f(" + numberHtml(a + h) + ") = " + numberHtml(value(a + h)) + " and f(" + numberHtml(a) +
+             ") = " + numberHtml(value(a)) + ".",
+         "(" + numberHtml(value(a + h)) + " &minus; (" + numberHtml(value(a)) + "))/" +
+             numberHtml(h) + " = " + numberHtml(slope) + ". (As h &rarr; 0 it tends to f&prime;(" +
+             numberHtml(a) + ") = " + numberHtml(2 * a + q) + ", the tangent's slope.)"});
 }
 
 std::vector<kit::ExerciseKind> exerciseKinds() {

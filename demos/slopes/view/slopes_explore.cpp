@@ -11,6 +11,7 @@
 
 #include "kit/view/canvas.h"
 #include "kit/view/course_colours.h"
+#include "kit/view/input_error_label.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -149,9 +150,7 @@ QWidget* SlopesExplore::makeInputs() {
         examples_->addItem(example.title);
     functionField_->setObjectName("functionField");
     error_->setObjectName("inputError");
-    error_->setStyleSheet(QString("color: %1").arg(kit::wrongColour().name()));
-    error_->setWordWrap(true);
-    error_->hide();
+    kit::setUpInputError(*error_);
     auto* label = new QLabel(tr("&f(x) ="), box);
     label->setBuddy(functionField_);
     grid->addWidget(new QLabel(tr("Example:"), box), 0, 0);

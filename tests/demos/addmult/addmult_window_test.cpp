@@ -27,12 +27,6 @@
 
 namespace {
 
-QString plain(const QString& html) {
-    QTextDocument document;
-    document.setHtml(html);
-    return document.toPlainText();
-}
-
 using AddmultWindow =
     demo_test::DemoWindowTest<addmult::AddmultExplore, addmult::demoDefinition, 2026>;
 
@@ -54,17 +48,17 @@ TEST_F(AddmultWindow, AnExerciseAnsweredWrongThenRightWithTheSolutionShown) {
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, "0, 1");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_NE(plain(find<QLabel>("verdictLabel")->text()), "Correct.");
+    EXPECT_NE(demo_test::plainText(find<QLabel>("verdictLabel")->text()), "Correct.");
     field->clear();
     QTest::keyClicks(field, "1, x");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")->text()),
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")->text()),
               "\"x\" at 4 is not a whole number (type the numbers separated by commas, or none)");
     field->clear();
     QTest::keyClicks(field, QString::fromStdString(window.practice()->current().expectedAnswer));
     QTest::mouseClick(find<QPushButton>("checkButton"), Qt::LeftButton);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")->text()), "Correct.");
-    EXPECT_EQ(plain(find<QLabel>("scoreLabel")->text()), "Score: 0 of 1");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")->text()), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("scoreLabel")->text()), "Score: 0 of 1");
     auto* solution = find<QPushButton>("solutionButton");
     while (solution->isEnabled())
         QTest::mouseClick(solution, Qt::LeftButton);
@@ -92,19 +86,19 @@ TEST_F(AddmultWindow, TheTablesFollowTheModulusAndTheMarks) {
     explore->otherTab()->showProduct(2, 3);
     EXPECT_TRUE(explore->otherTab()->panel()->summaryText().contains("Unity: (1,1)"));
     explore->otherTab()->showProduct(6, 7);
-    EXPECT_TRUE(plain(explore->otherTab()->messageText()).contains("42 elements"));
+    EXPECT_TRUE(demo_test::plainText(explore->otherTab()->messageText()).contains("42 elements"));
 }
 
 TEST_F(AddmultWindow, OwnTablesAreCheckedAsTheyAreTyped) {
     addmult::OwnTableTab* own = explore->ownTab();
     own->setSize(3);
-    EXPECT_TRUE(plain(own->messageText()).contains("These tables make a ring"));
+    EXPECT_TRUE(demo_test::plainText(own->messageText()).contains("These tables make a ring"));
     own->setCell(true, 1, 2, "0"); // 1 · 2 = 0 instead of 2
-    EXPECT_TRUE(plain(own->messageText()).contains("Not a ring"));
+    EXPECT_TRUE(demo_test::plainText(own->messageText()).contains("Not a ring"));
     EXPECT_TRUE(own->resultText().contains("first counterexample"))
         << own->resultText().toStdString();
     own->setCell(false, 0, 0, "5");
-    EXPECT_EQ(plain(own->messageText()),
+    EXPECT_EQ(demo_test::plainText(own->messageText()),
               "addition table, row 1, column 1: \"5\" is not an element (use 0 to 2)");
     own->loadPreset(2);
     EXPECT_TRUE(own->resultText().contains("1 has no negative"));

@@ -49,8 +49,7 @@ double typedValue(const std::string& text) {
 
 TEST(AngleExercises, EveryKindIsWellFormedOverManySeeds) {
     ASSERT_GE(exerciseKinds().size(), 3u);
-    for (const kit::ExerciseKind& kind : exerciseKinds())
-        exercise_checks::checkKindOverSeeds(kind, 200, besideTheAnswer);
+    exercise_checks::checkEveryKindOverSeeds(exerciseKinds(), 200, besideTheAnswer);
 }
 
 TEST(AngleExercises, ExactValuesAgreeWithTheLibrarysFunctions) {

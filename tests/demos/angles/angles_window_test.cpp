@@ -2,6 +2,7 @@
 // P dragged round the unit circle with the mouse, the graph's sliders, and the triangle
 // solver on the ambiguous case and on typed faults.
 #include "angles/view/angles_definition.h"
+#include "angles/view/angles_explore.h"
 #include "angles/view/triangle_tab.h"
 #include "angles/view/unit_circle_tab.h"
 #include "angles/view/wave_tab.h"
@@ -19,16 +20,9 @@
 
 namespace {
 
-struct AnglesWindow : ::testing::Test {
-    kit::DemoWindow window{angles::demoDefinition()};
-    void SetUp() override {
-        window.resize(1250, 850);
-        window.show();
-        window.practice()->setSeed(11);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
+struct AnglesWindow : demo_test::DemoWindowTest<angles::AnglesExplore, angles::demoDefinition, 11,
+                                                demo_test::WindowSize{1250, 850}> {
     void showTab(int index) { find<QTabWidget>("anglesTabs")->setCurrentIndex(index); }
-    QString text(const char* name) { return find<QTextBrowser>(name)->toPlainText(); }
 };
 
 } // namespace
@@ -53,7 +47,7 @@ TEST_F(AnglesWindow, DraggingPRoundTheCircleShowsTheExactValuesOfTheAngle) {
     QTest::mouseMove(canvas, to);
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
     EXPECT_DOUBLE_EQ(find<QDoubleSpinBox>("degreesField")->value(), 150);
-    const QString facts = text("circleFacts");
+    const QString facts = browserText("circleFacts");
     EXPECT_TRUE(facts.contains("5\u03c0/6")) << facts.toStdString();
     EXPECT_TRUE(facts.contains("= \u2212\u221a3/2")) << facts.toStdString();
     EXPECT_TRUE(facts.contains("= 1/2"));
@@ -61,7 +55,7 @@ TEST_F(AnglesWindow, DraggingPRoundTheCircleShowsTheExactValuesOfTheAngle) {
     EXPECT_NEAR(canvas->pointPosition("P").x(), -std::sqrt(3.0) / 2, 1e-12);
     EXPECT_FALSE(facts.contains("\u2260")) << "every identity holds";
     find<QDoubleSpinBox>("degreesField")->setValue(-90);
-    EXPECT_TRUE(text("circleFacts").contains("undefined (cos \u03b8 = 0)"));
+    EXPECT_TRUE(browserText("circleFacts").contains("undefined (cos \u03b8 = 0)"));
     EXPECT_NEAR(canvas->pointPosition("P").y(), -1, 1e-12);
 }
 
@@ -101,7 +95,7 @@ TEST_F(AnglesWindow, TheAmbiguousCaseDrawsTwoTrianglesAndFaultsAreNamed) {
     ASSERT_TRUE(triangles && chooser && a && message);
     chooser->setCurrentIndex(4); // SSA with a = 7, b = 10, A = 30°
     ASSERT_EQ(triangles->solution().triangles.size(), 2u);
-    EXPECT_TRUE(text("triangleResult").contains("Triangle 2"));
+    EXPECT_TRUE(browserText("triangleResult").contains("Triangle 2"));
     a->clear();
     QTest::keyClicks(a, "4");
     EXPECT_TRUE(triangles->solution().triangles.empty());

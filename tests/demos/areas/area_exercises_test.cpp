@@ -60,8 +60,7 @@ Integral integralIn(const std::string& prompt) {
 
 TEST(AreaExercises, EveryKindIsWellFormedOverManySeeds) {
     ASSERT_GE(exerciseKinds().size(), 3u);
-    for (const kit::ExerciseKind& kind : exerciseKinds())
-        exercise_checks::checkKindOverSeeds(kind, 200, besideTheAnswer);
+    exercise_checks::checkEveryKindOverSeeds(exerciseKinds(), 200, besideTheAnswer);
 }
 
 TEST(AreaExercises, SumsAndIntegralsAgreeWithTheirNumericValues) {

@@ -3,6 +3,7 @@
 // function, and the area between two curves from their crossings.
 #include "areas/view/area_function_tab.h"
 #include "areas/view/areas_definition.h"
+#include "areas/view/areas_explore.h"
 #include "areas/view/between_tab.h"
 #include "areas/view/sums_tab.h"
 
@@ -17,21 +18,9 @@
 
 namespace {
 
-struct AreasWindow : ::testing::Test {
-    kit::DemoWindow window{areas::demoDefinition()};
-    void SetUp() override {
-        window.resize(1250, 850);
-        window.show();
-        window.practice()->setSeed(5);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
+struct AreasWindow : demo_test::DemoWindowTest<areas::AreasExplore, areas::demoDefinition, 5,
+                                               demo_test::WindowSize{1250, 850}> {
     void showTab(int index) { find<QTabWidget>("areasTabs")->setCurrentIndex(index); }
-    QString text(const char* name) { return find<QTextBrowser>(name)->toPlainText(); }
-    void type(const char* field, const QString& text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
 };
 
 bool bluish(QColor c) {
@@ -50,14 +39,14 @@ TEST_F(AreasWindow, TheSumFollowsTheSliderAndItsPiecesAreDrawn) {
     auto* sums = window.findChild<areas::SumsTab*>();
     auto* canvas = find<kit::Canvas>("sumPlot");
     ASSERT_TRUE(sums && canvas);
-    EXPECT_TRUE(text("sumFacts").contains("F(b) \u2212 F(a) = 8/3"))
-        << text("sumFacts").toStdString();
+    EXPECT_TRUE(browserText("sumFacts").contains("F(b) \u2212 F(a) = 8/3"))
+        << browserText("sumFacts").toStdString();
     find<QComboBox>("ruleChooser")->setCurrentIndex(0);
     find<QSlider>("piecesSlider")->setValue(10);
     // Σ (k/5)² · 1/5 for k = 0 … 9 = 285/125.
     ASSERT_TRUE(sums->shownSum().has_value());
     EXPECT_NEAR(sums->shownSum()->value, 285.0 / 125, 1e-12);
-    EXPECT_TRUE(text("sumFacts").contains("2.28"));
+    EXPECT_TRUE(browserText("sumFacts").contains("2.28"));
     EXPECT_TRUE(find<QLabel>("piecesLabel")->text().contains("10"));
     // Inside the last rectangle (from 1.8 to 2, height 1.8² = 3.24) the fill shows; above it not.
     const QImage picture = canvas->grab().toImage();
@@ -85,7 +74,7 @@ TEST_F(AreasWindow, TypedFaultsGetAClearMessageAndNothingIsDrawnFromThem) {
     EXPECT_TRUE(message->text().startsWith("f(x):")) << message->text().toStdString();
     type("sumFunctionField", "exp(-x^2)");
     EXPECT_TRUE(message->text().isEmpty()) << message->text().toStdString();
-    EXPECT_TRUE(text("sumFacts").contains("numeric"));
+    EXPECT_TRUE(browserText("sumFacts").contains("numeric"));
     type("sumUpperField", "1/0");
     EXPECT_TRUE(message->text().contains("upper limit")) << message->text().toStdString();
     type("sumUpperField", "-3");
@@ -124,8 +113,8 @@ TEST_F(AreasWindow, TheAreaBetweenCurvesUsesTheirCrossings) {
     showTab(2);
     auto* tab = window.findChild<areas::BetweenTab*>();
     ASSERT_TRUE(tab);
-    EXPECT_TRUE(text("betweenFacts").contains("= 1/6 exactly"))
-        << text("betweenFacts").toStdString();
+    EXPECT_TRUE(browserText("betweenFacts").contains("= 1/6 exactly"))
+        << browserText("betweenFacts").toStdString();
     type("upperCurveField", "4 - x^2");
     type("lowerCurveField", "0");
     type("betweenLowerField", "5");
@@ -139,7 +128,8 @@ TEST_F(AreasWindow, TheAreaBetweenCurvesUsesTheirCrossings) {
     type("betweenLowerField", "0");
     type("betweenUpperField", "pi");
     EXPECT_NEAR(tab->result()->area, 2 * std::sqrt(2.0), 1e-9);
-    EXPECT_TRUE(text("betweenFacts").contains("0.78539816")) << text("betweenFacts").toStdString();
+    EXPECT_TRUE(browserText("betweenFacts").contains("0.78539816"))
+        << browserText("betweenFacts").toStdString();
     type("lowerCurveField", "ln(-x^2 - 1)");
     EXPECT_TRUE(find<QLabel>("betweenMessage")->text().contains("g is not defined anywhere"))
         << find<QLabel>("betweenMessage")->text().toStdString();

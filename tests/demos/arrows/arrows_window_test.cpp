@@ -19,28 +19,13 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "window_checks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QString plain(const QLabel* label) {
-    QTextDocument document;
-    document.setHtml(label->text());
-    return document.toPlainText();
-}
-
-struct VectorsWindow : ::testing::Test {
-    kit::DemoWindow window{arrows::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(7);
-    }
-    template <class T> T* find(const char* name) {
-        T* widget = window.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-};
+using VectorsWindow = demo_test::DemoWindowTest<arrows::ArrowsExplore, arrows::demoDefinition, 7>;
 
 } // namespace
 
@@ -53,23 +38,22 @@ TEST_F(VectorsWindow, AVectorAnswerIsCheckedByComponentsAndTheSolutionShown) {
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, "(1, 2)");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")), "expected 3 components, got 2");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")), "expected 3 components, got 2");
     field->setText(QString::fromStdString(exercise.expectedAnswer));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")), "Correct.");
     QTest::mouseClick(find<QPushButton>("solutionButton"), Qt::LeftButton);
     EXPECT_FALSE(find<QTextBrowser>("solutionView")->toPlainText().isEmpty());
 
     chooser->setCurrentIndex(chooser->findText("Length of a vector (exact)"));
     QTest::keyClicks(field, "sqrt(-4)");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_TRUE(plain(find<QLabel>("verdictLabel")).contains("negative"))
-        << plain(find<QLabel>("verdictLabel")).toStdString();
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("verdictLabel")).contains("negative"))
+        << demo_test::plainText(find<QLabel>("verdictLabel")).toStdString();
 }
 
 TEST_F(VectorsWindow, MovingAVectorFromTheKeyboardUpdatesEveryValue) {
     auto* plane = find<kit::Canvas>("vectorPlane");
-    auto* explore = qobject_cast<arrows::ArrowsExplore*>(window.explore());
     ASSERT_NE(explore, nullptr);
     plane->setFocus();
     // a starts at (3, 1) and b at (1, 2); Space selects a, the arrows move it by halves.
@@ -106,7 +90,6 @@ TEST_F(VectorsWindow, MovingAVectorFromTheKeyboardUpdatesEveryValue) {
 }
 
 TEST_F(VectorsWindow, TypedSpaceVectorsShowTheirCrossProductAndTheViewTurns) {
-    auto* explore = qobject_cast<arrows::ArrowsExplore*>(window.explore());
     explore->setCurrentWidget(explore->space());
     find<QLineEdit>("spaceA")->setText("(1, 0, 0)");
     find<QLineEdit>("spaceB")->setText("0, 1, 0");

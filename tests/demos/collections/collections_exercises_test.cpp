@@ -5,6 +5,7 @@
 #include "collections/core/set_expression.h"
 
 #include "demos/exercise_kind_checks.h"
+#include "demos/exercise_properties.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,7 @@ using collections::Elements;
 
 const kit::ExerciseKind& kindNamed(const std::string& id) {
     static const auto kinds = collections::collectionsExerciseKinds();
-    for (const auto& kind : kinds)
-        if (kind.id == id)
-            return kind;
-    throw std::runtime_error("no exercise kind " + id);
+    return demo_test::kindNamed(kinds, id);
 }
 
 // The expected roster with one element too many and one too few.

@@ -12,17 +12,9 @@
 
 namespace {
 
-struct SetsWindow : ::testing::Test {
-    kit::DemoWindow window{collections::demoDefinition()};
-    collections::CollectionsExplore* explore = nullptr;
-    void SetUp() override {
-        window.resize(1200, 800);
-        window.show();
-        window.practice()->setSeed(3);
-        explore = qobject_cast<collections::CollectionsExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-};
+using SetsWindow =
+    demo_test::DemoWindowTest<collections::CollectionsExplore, collections::demoDefinition, 3,
+                              demo_test::WindowSize{1200, 800}>;
 
 TEST_F(SetsWindow, StartsWithTheLessonAndEveryKindOfExercise) {
     EXPECT_EQ(window.windowTitle(), "Sets");

@@ -2,6 +2,7 @@
 // a typed function and point giving tables, limits and the kind of discontinuity, bad input
 // explained, and the ε–δ game refusing a large δ and accepting the one it finds.
 #include "continuity/view/continuity_definition.h"
+#include "continuity/view/continuity_explore.h"
 
 #include "kit/view/canvas.h"
 #include "kit/view/demo_window.h"
@@ -22,20 +23,9 @@
 
 namespace {
 
-struct ContinuityWindow : ::testing::Test {
-    kit::DemoWindow window{continuity::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(5);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    void type(const char* field, const char* text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
-    QString facts() { return find<QTextBrowser>("limitFacts")->toPlainText(); }
+struct ContinuityWindow
+    : demo_test::DemoWindowTest<continuity::ContinuityExplore, continuity::demoDefinition, 5> {
+    QString facts() { return browserText("limitFacts"); }
 };
 
 } // namespace
@@ -67,7 +57,7 @@ TEST_F(ContinuityWindow, BadInputIsExplainedAndMended) {
     EXPECT_TRUE(error->isVisible());
     EXPECT_TRUE(error->text().contains("7")) << error->text().toStdString();
     EXPECT_EQ(find<QTableWidget>("leftTable")->rowCount(), 0);
-    type("functionField", std::string(260, 'x').c_str());
+    type("functionField", QString(260, QChar('x')));
     EXPECT_TRUE(error->isVisible());
     type("functionField", "sqrt(-1 - x^2)"); // undefined at every point of the window
     EXPECT_TRUE(error->isVisible());

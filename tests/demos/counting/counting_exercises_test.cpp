@@ -13,23 +13,11 @@ using namespace counting;
 
 const kit::ExerciseKind& kindNamed(const std::string& id) {
     static const auto kinds = countingExerciseKinds();
-    for (const auto& kind : kinds)
-        if (kind.id == id)
-            return kind;
-    throw std::runtime_error("no exercise kind " + id);
+    return demo_test::kindNamed(kinds, id);
 }
 
 TEST(CountingExercises, EveryKindIsWellFormedOverManySeeds) {
-    const auto kinds = countingExerciseKinds();
-    ASSERT_GE(kinds.size(), 3u);
-    for (const auto& kind : kinds) {
-        for (kit::Seed seed = 0; seed < demo_test::seedsPerKind; ++seed) {
-            const kit::Exercise exercise = kind.generate(seed);
-            demo_test::expectWellFormed(exercise, kind, seed);
-            if (seed % 50 == 0)
-                demo_test::expectRefusesGarbage(exercise);
-        }
-    }
+    demo_test::expectEveryKindWellFormed(countingExerciseKinds());
 }
 
 // The numeral and its base as the prompt shows them: "Write 2AF<sub>16</sub> in base ten."

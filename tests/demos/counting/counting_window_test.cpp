@@ -13,16 +13,8 @@
 
 namespace {
 
-struct CountingWindow : ::testing::Test {
-    kit::DemoWindow window{counting::demoDefinition()};
-    counting::CountingExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(12);
-        explore = qobject_cast<counting::CountingExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-};
+using CountingWindow =
+    demo_test::DemoWindowTest<counting::CountingExplore, counting::demoDefinition, 12>;
 
 TEST_F(CountingWindow, StartsWithTheLessonAndEveryKindOfExercise) {
     EXPECT_EQ(window.windowTitle(), "Natural Numbers");

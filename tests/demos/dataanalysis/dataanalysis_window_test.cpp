@@ -3,6 +3,7 @@
 // plot, the chi-square tables; and every exercise kind answered wrong then right.
 #include "dataanalysis/view/data_grid.h"
 #include "dataanalysis/view/dataanalysis_definition.h"
+#include "dataanalysis/view/dataanalysis_explore.h"
 #include "dataanalysis/view/point_chart.h"
 #include "dataanalysis/view/sampling_tab.h"
 
@@ -27,21 +28,9 @@ using namespace dataanalysis;
 
 namespace {
 
-class DataAnalysisWindow : public ::testing::Test {
-  protected:
-    kit::DemoWindow window{demoDefinition()};
-    void SetUp() override {
-        window.practice()->setSeed(11);
-        window.show();
-    }
-    QString text(const char* name) {
-        auto* browser = window.findChild<QTextBrowser*>(name);
-        EXPECT_NE(browser, nullptr) << name;
-        return browser ? browser->toPlainText() : QString();
-    }
+struct DataAnalysisWindow : demo_test::DemoWindowTest<DataAnalysisExplore, demoDefinition, 11> {
     QString label(const char* name) {
-        auto* l = window.findChild<QLabel*>(name);
-        EXPECT_NE(l, nullptr) << name;
+        auto* l = find<QLabel>(name);
         return l ? demo_test::plainText(l) : QString();
     }
     DataGrid* gridOf(int tab) {
@@ -88,16 +77,16 @@ void writeFile(const QString& path, const QString& content) {
 } // namespace
 
 TEST_F(DataAnalysisWindow, CentreFollowsTheGridAndShowsTheOutliersPull) {
-    EXPECT_TRUE(text("centreResults").contains("= 150 / 10 = 15"))
-        << text("centreResults").toStdString();
+    EXPECT_TRUE(browserText("centreResults").contains("= 150 / 10 = 15"))
+        << browserText("centreResults").toStdString();
     DataGrid* grid = gridOf(0);
     type(grid, 0, 0, "13"); // the sum becomes 151
-    EXPECT_TRUE(text("centreResults").contains("151/10 = 15.1"))
-        << text("centreResults").toStdString();
+    EXPECT_TRUE(browserText("centreResults").contains("151/10 = 15.1"))
+        << browserText("centreResults").toStdString();
     auto* outlier = window.findChild<QLineEdit*>("outlierField");
     QTest::keyClicks(outlier, "150");
-    EXPECT_TRUE(text("centreResults").contains("With 150 added: mean 27.3636"))
-        << text("centreResults").toStdString();
+    EXPECT_TRUE(browserText("centreResults").contains("With 150 added: mean 27.3636"))
+        << browserText("centreResults").toStdString();
     type(grid, 2, 0, "eleven");
     EXPECT_EQ(grid->message()->text(), "row 3, column 1: \"eleven\" is not a number");
     EXPECT_GE(seriesCount("histogramChart", window), 1);
@@ -118,8 +107,8 @@ TEST_F(DataAnalysisWindow, ALargeDataSetIsSummarisedAndDrawnWithAFewHundredPoint
     type(grid, 5, 0, "1000"); // replaces (5 * 37) % 101 = 84
     sum += 1000 - 84;
     const QRegularExpression meanShown("Mean x̄ = ([0-9.]+)");
-    const auto match = meanShown.match(text("centreResults"));
-    ASSERT_TRUE(match.hasMatch()) << text("centreResults").toStdString();
+    const auto match = meanShown.match(browserText("centreResults"));
+    ASSERT_TRUE(match.hasMatch()) << browserText("centreResults").toStdString();
     EXPECT_NEAR(match.captured(1).toDouble(), sum / count, 1e-6);
     auto* histogram = window.findChild<QChartView*>("histogramChart")->chart();
     auto* bars = qobject_cast<QBarSeries*>(histogram->series().value(0));
@@ -137,11 +126,12 @@ TEST_F(DataAnalysisWindow, ALargeDataSetIsSummarisedAndDrawnWithAFewHundredPoint
 TEST_F(DataAnalysisWindow, FrequencyTablesAndGroupedData) {
     auto* input = window.findChild<QComboBox*>("centreInput");
     input->setCurrentIndex(1); // 1x4 2x7 3x5 4x3 5x1: 50/20
-    EXPECT_TRUE(text("centreResults").contains("= 50 / 20 = 5/2 = 2.5"))
-        << text("centreResults").toStdString();
+    EXPECT_TRUE(browserText("centreResults").contains("= 50 / 20 = 5/2 = 2.5"))
+        << browserText("centreResults").toStdString();
     input->setCurrentIndex(2);
-    EXPECT_TRUE(text("centreResults").contains("70/3")) << text("centreResults").toStdString();
-    EXPECT_TRUE(text("centreResults").contains("Modal class: 20\u201330"));
+    EXPECT_TRUE(browserText("centreResults").contains("70/3"))
+        << browserText("centreResults").toStdString();
+    EXPECT_TRUE(browserText("centreResults").contains("Modal class: 20\u201330"));
 }
 
 TEST_F(DataAnalysisWindow, ABadFileLeavesTheGridAsItWasAndNamesTheLine) {
@@ -165,14 +155,14 @@ TEST_F(DataAnalysisWindow, ABadFileLeavesTheGridAsItWasAndNamesTheLine) {
 
 TEST_F(DataAnalysisWindow, SpreadShowsBothVariancesTheChosenQuartilesAndTheBoxPlot) {
     gridOf(1);
-    const QString shown = text("spreadResults");
+    const QString shown = browserText("spreadResults");
     EXPECT_TRUE(shown.contains("1434/25 = 57.36")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("956/15")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("Q1 4, median 7.5, Q3 11")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("outliers: 30"));
     window.findChild<QComboBox*>("quartileMethod")->setCurrentIndex(2); // QUARTILE.INC
-    EXPECT_TRUE(text("spreadResults").contains("Q1 4.25, median 7.5, Q3 10.5"))
-        << text("spreadResults").toStdString();
+    EXPECT_TRUE(browserText("spreadResults").contains("Q1 4.25, median 7.5, Q3 10.5"))
+        << browserText("spreadResults").toStdString();
     EXPECT_EQ(seriesCount("boxPlotChart", window), 2); // the box and the outliers
 }
 
@@ -182,9 +172,9 @@ TEST_F(DataAnalysisWindow, SamplingMethodsDrawOnTheTownAndTheDistributionFollows
     auto* method = window.findChild<QComboBox*>("samplingMethod");
     method->setCurrentIndex(2); // stratified
     EXPECT_EQ(tab->lastSample().members.size(), 60u);
-    EXPECT_TRUE(text("samplingResults").contains("proportional allocation"));
+    EXPECT_TRUE(browserText("samplingResults").contains("proportional allocation"));
     method->setCurrentIndex(4); // convenience
-    EXPECT_TRUE(text("samplingResults").contains("Bias."));
+    EXPECT_TRUE(browserText("samplingResults").contains("Bias."));
     window.findChild<QSpinBox*>("distributionSize")->setValue(40);
     QTest::mouseClick(window.findChild<QPushButton*>("distributionButton"), Qt::LeftButton);
     EXPECT_TRUE(label("distributionSummary").contains("The 1000 means"));
@@ -193,9 +183,9 @@ TEST_F(DataAnalysisWindow, SamplingMethodsDrawOnTheTownAndTheDistributionFollows
 TEST_F(DataAnalysisWindow, PointsAreAddedDraggedAndDeletedAndTheLineFollows) {
     window.findChild<QTabWidget*>("explore")->setCurrentIndex(3);
     window.findChild<QComboBox*>("regressionExample")->setCurrentIndex(1); // Anscombe I
-    EXPECT_TRUE(text("regressionResults").contains("y = 3 + 0.5x"))
-        << text("regressionResults").toStdString();
-    EXPECT_TRUE(text("regressionResults").contains("r = S"));
+    EXPECT_TRUE(browserText("regressionResults").contains("y = 3 + 0.5x"))
+        << browserText("regressionResults").toStdString();
+    EXPECT_TRUE(browserText("regressionResults").contains("r = S"));
     auto* chart = window.findChild<PointChart*>("scatterChart");
     ASSERT_TRUE(chart);
     QCoreApplication::processEvents();
@@ -210,7 +200,7 @@ TEST_F(DataAnalysisWindow, PointsAreAddedDraggedAndDeletedAndTheLineFollows) {
     QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, from + QPoint(0, -40));
     EXPECT_EQ(chart->points().size(), 11u);
     EXPECT_GT(chart->points()[0].y, 8.04);
-    EXPECT_FALSE(text("regressionResults").contains("y = 3 + 0.5x"));
+    EXPECT_FALSE(browserText("regressionResults").contains("y = 3 + 0.5x"));
     // Right-click deletes it; a click on empty ground adds one.
     QTest::mouseClick(chart->viewport(), Qt::RightButton, {}, chart->screenPosition(0).toPoint());
     EXPECT_EQ(chart->points().size(), 10u);
@@ -224,17 +214,19 @@ TEST_F(DataAnalysisWindow, PointsAreAddedDraggedAndDeletedAndTheLineFollows) {
 }
 
 TEST_F(DataAnalysisWindow, ChiSquareTablesGiveTheStatisticAndRefuseBadCells) {
-    EXPECT_TRUE(text("chiResults").contains("= 3.8")) << text("chiResults").toStdString();
-    EXPECT_TRUE(text("chiResults").contains("do not reject"));
+    EXPECT_TRUE(browserText("chiResults").contains("= 3.8"))
+        << browserText("chiResults").toStdString();
+    EXPECT_TRUE(browserText("chiResults").contains("do not reject"));
     auto* table = window.findChild<QTableWidget*>("chiTable");
     typeInto(table, 0, 0, "-3");
-    EXPECT_TRUE(text("chiResults").contains("whole numbers of at least 0"))
-        << text("chiResults").toStdString();
+    EXPECT_TRUE(browserText("chiResults").contains("whole numbers of at least 0"))
+        << browserText("chiResults").toStdString();
     window.findChild<QComboBox*>("chiTest")->setCurrentIndex(1);
-    EXPECT_TRUE(text("chiResults").contains("= 3.556")) << text("chiResults").toStdString();
+    EXPECT_TRUE(browserText("chiResults").contains("= 3.556"))
+        << browserText("chiResults").toStdString();
     window.findChild<QSpinBox*>("chiRows")->setValue(3);
-    EXPECT_TRUE(text("chiResults").contains("Row 3, column 1 is empty"))
-        << text("chiResults").toStdString();
+    EXPECT_TRUE(browserText("chiResults").contains("Row 3, column 1 is empty"))
+        << browserText("chiResults").toStdString();
     EXPECT_EQ(seriesCount("chiSquareCurve", window), 3);
 }
 

@@ -1,6 +1,7 @@
 // The real numbers program through its real widgets: exercises answered right and wrong with
 // the solution shown, and the long division, roots, zoom and rounding following the input.
 #include "decimals/view/decimals_definition.h"
+#include "decimals/view/decimals_explore.h"
 #include "decimals/view/zoom_tab.h"
 
 #include "kit/view/demo_window.h"
@@ -15,28 +16,14 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "window_checks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QString plain(const QLabel* label) {
-    QTextDocument document;
-    document.setHtml(label->text());
-    return document.toPlainText();
-}
-
-struct DecimalsWindow : ::testing::Test {
-    kit::DemoWindow window{decimals::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(77);
-    }
-    template <class T> T* find(const char* name) {
-        T* widget = window.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-};
+using DecimalsWindow =
+    demo_test::DemoWindowTest<decimals::DecimalsExplore, decimals::demoDefinition, 77>;
 
 } // namespace
 
@@ -48,10 +35,10 @@ TEST_F(DecimalsWindow, AnExpansionIsAnsweredWrongThenRightWithTheDivisionShown) 
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, "0.(");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_FALSE(plain(find<QLabel>("verdictLabel")).startsWith("Correct"));
+    EXPECT_FALSE(demo_test::plainText(find<QLabel>("verdictLabel")).startsWith("Correct"));
     field->setText(QString::fromStdString(exercise.expectedAnswer));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")), "Correct.");
     auto* solution = find<QPushButton>("solutionButton");
     for (int i = 0; i < 4; ++i)
         QTest::mouseClick(solution, Qt::LeftButton);
@@ -65,15 +52,16 @@ TEST_F(DecimalsWindow, LongDivisionFollowsTheTypedFractionAndRefusesBadInput) {
     auto* q = find<QLineEdit>("divisionDenominator");
     p->setText("5");
     q->setText("12");
-    EXPECT_TRUE(plain(find<QLabel>("divisionResult")).contains("5/12 = 0.416"))
-        << plain(find<QLabel>("divisionResult")).toStdString();
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("divisionResult")).contains("5/12 = 0.416"))
+        << demo_test::plainText(find<QLabel>("divisionResult")).toStdString();
     q->setText("0");
-    EXPECT_TRUE(plain(find<QLabel>("divisionResult")).contains("division by zero"));
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("divisionResult")).contains("division by zero"));
     q->setText("x");
-    EXPECT_TRUE(plain(find<QLabel>("divisionResult")).startsWith("q:"));
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("divisionResult")).startsWith("q:"));
     // A denominator whose block is longer than the budget stops with the learner's message.
     q->setText("100003");
-    EXPECT_TRUE(plain(find<QLabel>("divisionResult")).contains("too large for this demonstration"));
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("divisionResult"))
+                    .contains("too large for this demonstration"));
     find<QLineEdit>("repeatingInput")->setText("0.(36)");
     EXPECT_TRUE(find<QTextBrowser>("repeatingSteps")->toPlainText().contains("4/11"));
 }

@@ -23,12 +23,6 @@
 
 namespace {
 
-QString plain(const QLabel* label) {
-    QTextDocument document;
-    document.setHtml(label->text());
-    return document.toPlainText();
-}
-
 using DivisorsWindow =
     demo_test::DemoWindowTest<divisors::DivisorsExplore, divisors::demoDefinition, 2026>;
 
@@ -48,13 +42,13 @@ TEST_F(DivisorsWindow, AnExerciseAnsweredWrongThenRightWithTheSolutionShown) {
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, "4 * 5");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")),
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")),
               "4 (at 1) is not a prime: it can be split further");
     field->clear();
     QTest::keyClicks(field, QString::fromStdString(window.practice()->current().expectedAnswer));
     QTest::mouseClick(find<QPushButton>("checkButton"), Qt::LeftButton);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")), "Correct.");
-    EXPECT_EQ(plain(find<QLabel>("scoreLabel")), "Score: 0 of 1");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("scoreLabel")), "Score: 0 of 1");
 
     auto* solution = find<QPushButton>("solutionButton");
     while (solution->isEnabled())
@@ -66,7 +60,7 @@ TEST_F(DivisorsWindow, AnExerciseAnsweredWrongThenRightWithTheSolutionShown) {
     QTest::mouseClick(find<QPushButton>("nextButton"), Qt::LeftButton);
     QTest::keyClicks(field, QString::fromStdString(window.practice()->current().expectedAnswer));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("scoreLabel")), "Score: 1 of 2");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("scoreLabel")), "Score: 1 of 2");
 }
 
 TEST_F(DivisorsWindow, TheExploreAreaReactsAtOnce) {
@@ -80,7 +74,7 @@ TEST_F(DivisorsWindow, TheExploreAreaReactsAtOnce) {
     number->setText("1000000016000000063");
     EXPECT_TRUE(explore->divisorsTab()->resultText().contains("1000000007 \u00b7 1000000009"));
     number->setText("12a");
-    EXPECT_EQ(plain(find<QLabel>("numberMessage")), "unexpected 'a' at 3");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("numberMessage")), "unexpected 'a' at 3");
     EXPECT_TRUE(explore->divisorsTab()->resultText().isEmpty()) << "no results of an earlier n";
 
     // Two 15-digit primes: beyond the work budget, said so instead of freezing.
@@ -88,7 +82,8 @@ TEST_F(DivisorsWindow, TheExploreAreaReactsAtOnce) {
     mpz_nextprime(p.get_mpz_t(), mpz_class("100000000000000").get_mpz_t());
     mpz_nextprime(q.get_mpz_t(), mpz_class("300000000000000").get_mpz_t());
     number->setText(QString::fromStdString(mpz_class(p * q).get_str()));
-    EXPECT_TRUE(plain(find<QLabel>("numberMessage")).contains("too large for this demonstration"));
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("numberMessage"))
+                    .contains("too large for this demonstration"));
 
     explore->euclidTab()->setNumbers("252", "198");
     const QString euclid = explore->euclidTab()->resultText();
@@ -96,7 +91,7 @@ TEST_F(DivisorsWindow, TheExploreAreaReactsAtOnce) {
     EXPECT_TRUE(euclid.contains("18 = 4 \u00b7 252 + (-5) \u00b7 198"));
     EXPECT_TRUE(euclid.contains("lcm(252, 198) = 252 \u00b7 198 / 18 = 2772"));
     explore->euclidTab()->setNumbers("0", "0");
-    EXPECT_TRUE(plain(find<QLabel>("euclidMessage")).contains("not defined"));
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("euclidMessage")).contains("not defined"));
 
     divisors::SieveTab* sieve = explore->sieveTab();
     sieve->advance();

@@ -2,6 +2,7 @@
 // a typed polynomial factored with its roots and a bad one refused beside the field, and an
 // inequality solved as its parts are typed.
 #include "equations/view/equations_definition.h"
+#include "equations/view/equations_explore.h"
 
 #include "kit/view/demo_window.h"
 
@@ -17,19 +18,8 @@
 
 namespace {
 
-struct EquationsWindow : ::testing::Test {
-    kit::DemoWindow window{equations::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(5);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    void type(const char* field, const char* text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-};
+using EquationsWindow =
+    demo_test::DemoWindowTest<equations::EquationsExplore, equations::demoDefinition, 5>;
 
 } // namespace
 

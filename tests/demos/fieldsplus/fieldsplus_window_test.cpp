@@ -24,12 +24,6 @@
 
 namespace {
 
-QString plain(const QString& html) {
-    QTextDocument document;
-    document.setHtml(html);
-    return document.toPlainText();
-}
-
 using FieldsplusWindow =
     demo_test::DemoWindowTest<fieldsplus::FieldsplusExplore, fieldsplus::demoDefinition, 7>;
 
@@ -50,25 +44,28 @@ TEST_F(FieldsplusWindow, AnInverseAnsweredWrongThenRightWithTheSolutionShown) {
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, "1/2");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_TRUE(plain(find<QLabel>("verdictLabel")->text()).contains("a whole number from 0 to"))
-        << plain(find<QLabel>("verdictLabel")->text()).toStdString();
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("verdictLabel")->text())
+                    .contains("a whole number from 0 to"))
+        << demo_test::plainText(find<QLabel>("verdictLabel")->text()).toStdString();
     field->clear();
     QTest::keyClicks(field, expected);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")->text()), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")->text()), "Correct.");
     auto* solution = find<QPushButton>("solutionButton");
     while (solution->isEnabled())
         QTest::mouseClick(solution, Qt::LeftButton);
     const QString steps = find<QTextBrowser>("solutionView")->toPlainText();
     EXPECT_TRUE(steps.contains("Check:")) << steps.toStdString();
-    EXPECT_EQ(plain(find<QLabel>("scoreLabel")->text()), "Score: 0 of 1");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("scoreLabel")->text()), "Score: 0 of 1");
 }
 
 TEST_F(FieldsplusWindow, TheExploreTabsReactAtOnce) {
     explore->tablesTab()->setModulus(11);
-    EXPECT_TRUE(plain(explore->tablesTab()->verdictText()).contains("Z11 is a field"));
+    EXPECT_TRUE(
+        demo_test::plainText(explore->tablesTab()->verdictText()).contains("Z11 is a field"));
     explore->tablesTab()->setModulus(15);
-    EXPECT_TRUE(plain(explore->tablesTab()->verdictText()).contains("3 \u00b7 5 = 0"));
+    EXPECT_TRUE(
+        demo_test::plainText(explore->tablesTab()->verdictText()).contains("3 \u00b7 5 = 0"));
 
     fieldsplus::InverseTab* inverse = explore->inverseTab();
     inverse->setNumbers("17", "43");
@@ -79,11 +76,11 @@ TEST_F(FieldsplusWindow, TheExploreTabsReactAtOnce) {
     EXPECT_TRUE(inverse->stepsText().contains("Check: 17\u00b738 = 646"))
         << inverse->stepsText().toStdString();
     inverse->setNumbers("17", "1");
-    EXPECT_EQ(plain(inverse->messageText()), "p: the modulus must be at least 2");
+    EXPECT_EQ(demo_test::plainText(inverse->messageText()), "p: the modulus must be at least 2");
     inverse->setNumbers("86", "43");
-    EXPECT_TRUE(plain(inverse->messageText()).contains("0 has no inverse"));
+    EXPECT_TRUE(demo_test::plainText(inverse->messageText()).contains("0 has no inverse"));
     inverse->setNumbers("1x", "43");
-    EXPECT_EQ(plain(inverse->messageText()), "a: unexpected 'x' at 2");
+    EXPECT_EQ(demo_test::plainText(inverse->messageText()), "a: unexpected 'x' at 2");
 
     explore->characteristicTab()->choose(1, 4, 6);
     EXPECT_TRUE(explore->characteristicTab()->resultText().contains("is 12."));
@@ -101,5 +98,5 @@ TEST_F(FieldsplusWindow, TheExploreTabsReactAtOnce) {
     equation->setEquation("2", "0", "3", "6");
     EXPECT_TRUE(equation->resultText().contains("Solutions: none"));
     equation->setEquation("2", "0", "3", "99999999999");
-    EXPECT_TRUE(plain(equation->messageText()).contains("too large"));
+    EXPECT_TRUE(demo_test::plainText(equation->messageText()).contains("too large"));
 }

@@ -17,28 +17,14 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "window_checks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QString plain(const QLabel* label) {
-    QTextDocument document;
-    document.setHtml(label->text());
-    return document.toPlainText();
-}
-
-struct FractionWindow : ::testing::Test {
-    kit::DemoWindow window{fractiondrill::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(2026);
-    }
-    template <class T> T* find(const char* name) {
-        T* widget = window.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-};
+using FractionWindow =
+    demo_test::DemoWindowTest<fractiondrill::FractionExplore, fractiondrill::demoDefinition, 2026>;
 
 } // namespace
 
@@ -55,12 +41,12 @@ TEST_F(FractionWindow, LowestTermsAreCheckedAndTheSolutionShownStepByStep) {
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, unreduced);
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_TRUE(plain(find<QLabel>("verdictLabel")).contains("lowest terms"))
+    EXPECT_TRUE(demo_test::plainText(find<QLabel>("verdictLabel")).contains("lowest terms"))
         << unreduced.toStdString();
     field->setText(QString::fromStdString(exercise.expectedAnswer));
     QTest::mouseClick(find<QPushButton>("checkButton"), Qt::LeftButton);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")), "Correct.");
-    EXPECT_EQ(plain(find<QLabel>("scoreLabel")), "Score: 0 of 1");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("scoreLabel")), "Score: 0 of 1");
     auto* solution = find<QPushButton>("solutionButton");
     QTest::mouseClick(solution, Qt::LeftButton);
     EXPECT_TRUE(find<QTextBrowser>("solutionView")->toPlainText().contains("Euclid"));
@@ -89,7 +75,6 @@ TEST_F(FractionWindow, PicturesAndOperationsFollowTheTypedValues) {
 }
 
 TEST_F(FractionWindow, ADrillRunsTheChosenCountAndSummarisesTheResult) {
-    auto* explore = qobject_cast<fractiondrill::FractionExplore*>(window.explore());
     ASSERT_NE(explore, nullptr);
     explore->setCurrentWidget(explore->drill());
     explore->drill()->setSeed(11);
@@ -101,7 +86,7 @@ TEST_F(FractionWindow, ADrillRunsTheChosenCountAndSummarisesTheResult) {
 
     // The first answered right (its answer read from the prompt: a/b = ?/d), the second
     // wrong, the third skipped.
-    const QString prompt = plain(find<QLabel>("drillPrompt"));
+    const QString prompt = demo_test::plainText(find<QLabel>("drillPrompt"));
     const QStringList parts = prompt.section(": ", 1).split(' ');
     const int a = parts[0].section('/', 0, 0).toInt();
     const int b = parts[0].section('/', 1, 1).toInt();

@@ -27,8 +27,7 @@ std::vector<std::string> wrongAnswers(const kit::Exercise& e) {
 TEST(GraphExercises, EveryKindOverManySeedsChecksItsOwnAnswerAndRefusesWrongOnes) {
     const auto kinds = exerciseKinds();
     ASSERT_GE(kinds.size(), 6u);
-    for (const auto& kind : kinds)
-        exercise_checks::checkKindOverSeeds(kind, 200, wrongAnswers);
+    exercise_checks::checkEveryKindOverSeeds(kinds, 200, wrongAnswers);
 }
 
 TEST(GraphExercises, CommonMistakesAreNamed) {

@@ -2,6 +2,7 @@
 // a typed function's domain shown and a bad one explained, the trace point's coordinates, the
 // sliders and the inverse, and the line through two dragged points.
 #include "graphs/view/graphs_definition.h"
+#include "graphs/view/graphs_explore.h"
 
 #include "kit/view/canvas.h"
 #include "kit/view/demo_window.h"
@@ -19,19 +20,7 @@
 
 namespace {
 
-struct GraphsWindow : ::testing::Test {
-    kit::DemoWindow window{graphs::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(11);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    void type(const char* field, const char* text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-};
+using GraphsWindow = demo_test::DemoWindowTest<graphs::GraphsExplore, graphs::demoDefinition, 11>;
 
 } // namespace
 

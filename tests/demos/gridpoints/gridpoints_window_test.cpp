@@ -12,19 +12,9 @@
 
 namespace {
 
-struct GridWindow : ::testing::Test {
-    kit::DemoWindow window{gridpoints::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(5);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    void type(const char* field, const char* text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    QString values() { return find<QTextBrowser>("planeValues")->toPlainText(); }
+struct GridWindow
+    : demo_test::DemoWindowTest<gridpoints::CoordinatePanel, gridpoints::demoDefinition, 5> {
+    QString values() { return browserText("planeValues"); }
 };
 
 } // namespace

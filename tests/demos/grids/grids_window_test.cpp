@@ -1,6 +1,7 @@
 // The matrices program through its real widgets: typed matrices change the result at once, a
 // bad entry is named beside its field, and every kind of exercise is answered wrong then right.
 #include "grids/view/grids_definition.h"
+#include "grids/view/grids_explore.h"
 
 #include "kit/view/demo_window.h"
 #include "window_checks.h"
@@ -14,14 +15,8 @@
 
 namespace {
 
-struct GridsWindow : ::testing::Test {
-    kit::DemoWindow window{grids::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(11);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    QString result() { return find<QTextBrowser>("resultView")->toPlainText(); }
+struct GridsWindow : demo_test::DemoWindowTest<grids::GridsExplore, grids::demoDefinition, 11> {
+    QString result() { return browserText("resultView"); }
     void choose(const char* operation) {
         auto* chooser = find<QComboBox>("operationChooser");
         chooser->setCurrentIndex(chooser->findText(QString::fromUtf8(operation)));

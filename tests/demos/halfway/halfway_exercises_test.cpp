@@ -34,8 +34,7 @@ std::vector<std::string> nearMisses(const kit::Exercise& e) {
 } // namespace
 
 TEST(HalfwayExercises, EveryKindHoldsOverManySeeds) {
-    for (const kit::ExerciseKind& kind : halfwayExerciseKinds())
-        exercise_checks::checkKindOverSeeds(kind, seeds, nearMisses);
+    exercise_checks::checkEveryKindOverSeeds(halfwayExerciseKinds(), seeds, nearMisses);
 }
 
 TEST(HalfwayExercises, PointsAgreeWithThePromptsNumbers) {

@@ -1,5 +1,6 @@
 // halfway through its real widgets: the midpoint, the ratio with a bad ratio refused, the
 // centroid and the circle follow typed and dragged points; every exercise kind answered.
+#include "gridpoints/view/coordinate_panel.h"
 #include "halfway/view/halfway_definition.h"
 
 #include "gridpoints/view/plane_canvas.h"
@@ -10,19 +11,9 @@
 
 namespace {
 
-struct HalfwayWindow : ::testing::Test {
-    kit::DemoWindow window{halfway::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(3);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    void type(const char* field, const char* text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    QString values() { return find<QTextBrowser>("planeValues")->toPlainText(); }
+struct HalfwayWindow
+    : demo_test::DemoWindowTest<gridpoints::CoordinatePanel, halfway::demoDefinition, 3> {
+    QString values() { return browserText("planeValues"); }
 };
 
 } // namespace

@@ -18,28 +18,14 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "window_checks.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QString plain(const QLabel* label) {
-    QTextDocument document;
-    document.setHtml(label->text());
-    return document.toPlainText();
-}
-
-struct ComplexWindow : ::testing::Test {
-    kit::DemoWindow window{imaginaries::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(5);
-    }
-    template <class T> T* find(const char* name) {
-        T* widget = window.findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-};
+using ComplexWindow =
+    demo_test::DemoWindowTest<imaginaries::ComplexExplore, imaginaries::demoDefinition, 5>;
 
 } // namespace
 
@@ -51,17 +37,17 @@ TEST_F(ComplexWindow, AComplexAnswerIsCheckedExactlyAndTheSolutionShown) {
     auto* field = find<QLineEdit>("answerField");
     QTest::keyClicks(field, "1 2/3 + i");
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_TRUE(plain(find<QLabel>("verdictLabel")).contains("space inside a number"));
+    EXPECT_TRUE(
+        demo_test::plainText(find<QLabel>("verdictLabel")).contains("space inside a number"));
     field->setText(QString::fromStdString(exercise.expectedAnswer));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(find<QLabel>("verdictLabel")), "Correct.");
+    EXPECT_EQ(demo_test::plainText(find<QLabel>("verdictLabel")), "Correct.");
     QTest::mouseClick(find<QPushButton>("solutionButton"), Qt::LeftButton);
     EXPECT_FALSE(find<QTextBrowser>("solutionView")->toPlainText().isEmpty());
 }
 
 TEST_F(ComplexWindow, MovingZFromTheKeyboardUpdatesEveryValue) {
     auto* plane = find<kit::Canvas>("complexPlane");
-    auto* explore = qobject_cast<imaginaries::ComplexExplore*>(window.explore());
     ASSERT_NE(explore, nullptr);
     plane->setFocus();
     // z starts at 2 + i and w at 1 + 2i; Space selects z, the arrows move it by halves.

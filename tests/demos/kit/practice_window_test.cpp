@@ -4,6 +4,7 @@
 #include "kit/view/canvas.h"
 #include "kit/view/demo_window.h"
 #include "kit/view/practice_panel.h"
+#include "window_checks.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,17 +52,8 @@ DemoDefinition definition(QString lesson = "qrc:/lesson/lesson.html") {
     return def;
 }
 
-template <class T> T* child(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-QString plain(QLabel* label) {
-    QTextDocument document;
-    document.setHtml(label->text());
-    return document.toPlainText();
-}
+using demo_test::named;
+using demo_test::plainText;
 
 } // namespace
 
@@ -69,27 +61,27 @@ TEST(PracticeWindow, AnswersScoreOnTheFirstCheckAndSolutionsRevealStepByStep) {
     DemoWindow window(definition());
     window.show();
     window.practice()->setSeed(99);
-    auto* field = child<QLineEdit>(window, "answerField");
-    auto* verdict = child<QLabel>(window, "verdictLabel");
-    auto* score = child<QLabel>(window, "scoreLabel");
-    auto* solution = child<QPushButton>(window, "solutionButton");
-    auto* steps = child<QTextBrowser>(window, "solutionView");
+    auto* field = named<QLineEdit>(window, "answerField");
+    auto* verdict = named<QLabel>(window, "verdictLabel");
+    auto* score = named<QLabel>(window, "scoreLabel");
+    auto* solution = named<QPushButton>(window, "solutionButton");
+    auto* steps = named<QTextBrowser>(window, "solutionView");
 
     const std::string answer = window.practice()->current().expectedAnswer;
     QTest::keyClicks(field, QString::fromStdString(answer));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(verdict), "Correct.");
-    EXPECT_EQ(plain(score), "Score: 1 of 1");
+    EXPECT_EQ(plainText(verdict), "Correct.");
+    EXPECT_EQ(plainText(score), "Score: 1 of 1");
 
-    QTest::mouseClick(child<QPushButton>(window, "nextButton"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(window, "nextButton"), Qt::LeftButton);
     EXPECT_TRUE(field->text().isEmpty());
     QTest::keyClicks(field, "3.5");
-    QTest::mouseClick(child<QPushButton>(window, "checkButton"), Qt::LeftButton);
-    EXPECT_EQ(plain(verdict), "expected an integer, got \"3.5\"");
+    QTest::mouseClick(named<QPushButton>(window, "checkButton"), Qt::LeftButton);
+    EXPECT_EQ(plainText(verdict), "expected an integer, got \"3.5\"");
     field->setText(QString::fromStdString(window.practice()->current().expectedAnswer));
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(verdict), "Correct.");
-    EXPECT_EQ(plain(score), "Score: 1 of 2") << "only the first check counts";
+    EXPECT_EQ(plainText(verdict), "Correct.");
+    EXPECT_EQ(plainText(score), "Score: 1 of 2") << "only the first check counts";
 
     QTest::mouseClick(solution, Qt::LeftButton);
     EXPECT_TRUE(steps->toPlainText().contains("Start at"));
@@ -100,12 +92,12 @@ TEST(PracticeWindow, AnswersScoreOnTheFirstCheckAndSolutionsRevealStepByStep) {
         QString::fromStdString("Answer: " + window.practice()->current().expectedAnswer)));
     EXPECT_FALSE(solution->isEnabled());
 
-    QTest::mouseClick(child<QPushButton>(window, "nextButton"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(window, "nextButton"), Qt::LeftButton);
     QTest::mouseClick(solution, Qt::LeftButton);
-    EXPECT_EQ(plain(score), "Score: 1 of 3")
+    EXPECT_EQ(plainText(score), "Score: 1 of 3")
         << "a solution shown before checking counts as not solved";
     QTest::keyClick(field, Qt::Key_Return);
-    EXPECT_EQ(plain(verdict), "Type an answer first.");
+    EXPECT_EQ(plainText(verdict), "Type an answer first.");
 }
 
 TEST(PracticeWindow, TheSameSeedGivesTheSameExercisesAndAFailingKindIsHarmless) {

@@ -31,8 +31,7 @@ std::vector<std::string> wrongFor(const kit::Exercise& e) {
 TEST(MappingsExercises, EveryKindIsSoundOverManySeeds) {
     const auto kinds = mappings::mappingsExerciseKinds();
     ASSERT_EQ(kinds.size(), 5u);
-    for (const auto& kind : kinds)
-        exercise_checks::checkKindOverSeeds(kind, 300, wrongFor);
+    exercise_checks::checkEveryKindOverSeeds(kinds, 300, wrongFor);
 }
 
 TEST(MappingsExercises, PairAnswersAreReadInAnyOrderAndTheirFaultsNamed) {

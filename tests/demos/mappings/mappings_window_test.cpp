@@ -16,16 +16,8 @@
 
 namespace {
 
-struct MappingsWindow : ::testing::Test {
-    kit::DemoWindow window{mappings::demoDefinition()};
-    mappings::MappingsExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(21);
-        explore = qobject_cast<mappings::MappingsExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-};
+using MappingsWindow =
+    demo_test::DemoWindowTest<mappings::MappingsExplore, mappings::demoDefinition, 21>;
 
 TEST_F(MappingsWindow, StartsWithTheLessonAndEveryKindOfExercise) {
     EXPECT_EQ(window.windowTitle(), "Relations and Operations");

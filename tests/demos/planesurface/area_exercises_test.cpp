@@ -42,8 +42,7 @@ bool has(const std::string& text, const char* word) {
 TEST(AreaExercises, EveryKindHoldsOverManySeeds) {
     const auto kinds = areaExerciseKinds();
     ASSERT_GE(kinds.size(), 3u);
-    for (const kit::ExerciseKind& kind : kinds)
-        exercise_checks::checkKindOverSeeds(kind, seeds, nearMisses);
+    exercise_checks::checkEveryKindOverSeeds(kinds, seeds, nearMisses);
 }
 
 TEST(AreaExercises, PolygonAreasAndPerimetersAgreeWithThePromptsNumbers) {

@@ -16,25 +16,15 @@
 
 namespace {
 
-struct AreaWindow : ::testing::Test {
-    kit::DemoWindow window{planesurface::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(11);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
+struct AreaWindow
+    : demo_test::DemoWindowTest<planesurface::CalculatorPanel, planesurface::demoDefinition, 11> {
     void chooseShape(const char* name) {
         auto* chooser = find<QComboBox>("shapeChooser");
         const int index = chooser->findText(name);
         ASSERT_GE(index, 0) << name;
         chooser->setCurrentIndex(index);
     }
-    void type(const char* field, const char* text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    QString results() { return find<QTextBrowser>("results")->toPlainText(); }
+    QString results() { return browserText("results"); }
 };
 
 } // namespace

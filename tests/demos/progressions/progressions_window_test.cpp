@@ -1,6 +1,7 @@
 // The progressions window through its real widgets: every exercise kind answered wrong and
 // right, the explore area following the chosen and typed sequence, bad rules refused.
 #include "progressions/view/progressions_definition.h"
+#include "progressions/view/progressions_explore.h"
 
 #include "window_checks.h"
 
@@ -11,15 +12,10 @@
 
 namespace {
 
-struct ProgressionsWindow : ::testing::Test {
-    kit::DemoWindow window{progressions::demoDefinition()};
-    void SetUp() override {
-        window.resize(1200, 800);
-        window.show();
-        window.practice()->setSeed(7);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    QString facts() { return find<QTextBrowser>("sequenceFacts")->toPlainText(); }
+struct ProgressionsWindow
+    : demo_test::DemoWindowTest<progressions::ProgressionsExplore, progressions::demoDefinition, 7,
+                                demo_test::WindowSize{1200, 800}> {
+    QString facts() { return browserText("sequenceFacts"); }
 };
 
 } // namespace

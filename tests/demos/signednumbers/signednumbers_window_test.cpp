@@ -14,16 +14,8 @@
 
 namespace {
 
-struct IntegersWindow : ::testing::Test {
-    kit::DemoWindow window{signednumbers::demoDefinition()};
-    signednumbers::SignedExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(34);
-        explore = qobject_cast<signednumbers::SignedExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-};
+using IntegersWindow =
+    demo_test::DemoWindowTest<signednumbers::SignedExplore, signednumbers::demoDefinition, 34>;
 
 TEST_F(IntegersWindow, StartsWithTheLessonAndEveryKindOfExercise) {
     EXPECT_EQ(window.windowTitle(), "Integers");

@@ -14,16 +14,8 @@
 
 namespace {
 
-struct AdvancedWindow : ::testing::Test {
-    kit::DemoWindow window{signednumbers2::demoDefinition()};
-    signednumbers2::AdvancedExplore* explore = nullptr;
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(56);
-        explore = qobject_cast<signednumbers2::AdvancedExplore*>(window.explore());
-        ASSERT_NE(explore, nullptr);
-    }
-};
+using AdvancedWindow =
+    demo_test::DemoWindowTest<signednumbers2::AdvancedExplore, signednumbers2::demoDefinition, 56>;
 
 TEST_F(AdvancedWindow, StartsWithTheLessonAndEveryKindOfExercise) {
     EXPECT_EQ(window.windowTitle(), "Advanced Integers");

@@ -3,8 +3,6 @@
 #include "run_demo_check.h"
 #include "slopes/view/slopes_definition.h"
 
-#include <QComboBox>
-
 static void scheduleTheDrive() {
     run_demo_check::scheduleTheDrive();
 }
@@ -12,13 +10,8 @@ Q_COREAPP_STARTUP_FUNCTION(scheduleTheDrive)
 
 int main(int argc, char** argv) {
     run_demo_check::exploreCheck = [](kit::DemoWindow& window) {
-        auto* examples = window.findChild<QComboBox*>("exampleChooser");
-        examples->setCurrentIndex(3);
-        emit examples->activated(3);
-        run_demo_check::expect(window.findChild<QTextBrowser*>("derivativeSteps")
-                                   ->toPlainText()
-                                   .contains("quotient rule"),
-                               "the rules follow the chosen example");
+        run_demo_check::chosenExampleShows(window, 3, "derivativeSteps", "quotient rule",
+                                           "the rules follow the chosen example");
     };
     return run_demo_check::runAndDrive(argc, argv, slopes::demoDefinition());
 }

@@ -3,6 +3,7 @@
 // tangent equation, the rules and the study of f, the learner's derivative checked, and bad
 // input explained.
 #include "slopes/view/slopes_definition.h"
+#include "slopes/view/slopes_explore.h"
 
 #include "kit/view/canvas.h"
 #include "kit/view/demo_window.h"
@@ -23,19 +24,7 @@
 
 namespace {
 
-struct SlopesWindow : ::testing::Test {
-    kit::DemoWindow window{slopes::demoDefinition()};
-    void SetUp() override {
-        window.show();
-        window.practice()->setSeed(9);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    void type(const char* field, const std::string& text) {
-        auto* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, QString::fromStdString(text));
-    }
+struct SlopesWindow : demo_test::DemoWindowTest<slopes::SlopesExplore, slopes::demoDefinition, 9> {
     QString text(const char* label) { return demo_test::plainText(find<QLabel>(label)); }
 };
 
@@ -96,7 +85,7 @@ TEST_F(SlopesWindow, BadFunctionsAreExplainedAndMended) {
     EXPECT_TRUE(error->isVisible());
     EXPECT_TRUE(error->text().contains("not closed")) << error->text().toStdString();
     EXPECT_TRUE(find<QTextBrowser>("derivativeSteps")->toPlainText().isEmpty());
-    type("functionField", std::string(300, '1'));
+    type("functionField", QString(300, QChar('1')));
     EXPECT_TRUE(error->isVisible());
     type("functionField", "log(-x^2 - 1)");
     EXPECT_TRUE(error->text().contains("not defined anywhere")) << error->text().toStdString();

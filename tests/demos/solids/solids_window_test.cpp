@@ -15,15 +15,9 @@
 
 namespace {
 
-struct SolidsWindow : ::testing::Test {
-    kit::DemoWindow window{solids::demoDefinition()};
-    void SetUp() override {
-        window.resize(1200, 800);
-        window.show();
-        window.practice()->setSeed(11);
-    }
-    template <class T> T* find(const char* name) { return demo_test::named<T>(window, name); }
-    QString facts() { return find<QTextBrowser>("solidFacts")->toPlainText(); }
+struct SolidsWindow : demo_test::DemoWindowTest<solids::SolidsExplore, solids::demoDefinition, 11,
+                                                demo_test::WindowSize{1200, 800}> {
+    QString facts() { return browserText("solidFacts"); }
 };
 
 // The colours a widget paints now, counted roughly: a drawing that changes changes them.

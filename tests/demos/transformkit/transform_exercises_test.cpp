@@ -70,8 +70,7 @@ std::vector<std::string> wrongAnswers(const kit::Exercise& e) {
 
 void checkAll(const std::vector<kit::ExerciseKind>& kinds) {
     ASSERT_GE(kinds.size(), 3u);
-    for (const kit::ExerciseKind& kind : kinds)
-        exercise_checks::checkKindOverSeeds(kind, seeds, wrongAnswers);
+    exercise_checks::checkEveryKindOverSeeds(kinds, seeds, wrongAnswers);
 }
 
 ExactPoint answerOf(const kit::Exercise& e) {

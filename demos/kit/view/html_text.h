@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
-namespace decimals {
+namespace kit {
 
+// The mathematics' HTML (UTF-8) as text for a label or a text browser.
 inline QString html(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Worked steps as a numbered list for a QTextBrowser.
 inline QString stepList(const std::vector<std::string>& steps) {
     QString text = "<ol>";
     for (const std::string& step : steps)
@@ -18,4 +20,4 @@ inline QString stepList(const std::vector<std::string>& steps) {
     return text + "</ol>";
 }
 
-} // namespace decimals
+} // namespace kit
