@@ -17,8 +17,8 @@ TEST_F(MenuStartTest, TheHistoryLinkOfSubtestThreeStartsItWithoutWaiting) {
     openSubtestWindow(2);
     program->handleControl(61); // returns at once: the program is found running afterwards
     const auto started = detached_programs::newlyStarted("chronicle", stageFolder(), before, 1);
-    ASSERT_EQ(started.size(), 1u) << "the link started chronicle from the installation folder";
+    EXPECT_EQ(started.size(), 1u) << "the link started chronicle from the installation folder";
     for (pid_t pid : started)
         EXPECT_NE(kill(pid, 0), -1) << "it is still running after the menu went on";
-    detached_programs::end(started);
+    detached_programs::end(started); // also when the count is wrong: nothing is left running
 }
