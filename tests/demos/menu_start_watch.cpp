@@ -1,6 +1,7 @@
 #include "menu_start_watch.h"
 
 #include "menu/core/menu_numbers.h"
+#include "support/child_processes.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -16,20 +17,6 @@
 namespace menu_start {
 namespace {
 
-pid_t childNamed(const std::string& name) {
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        const std::string pid = entry.path().filename().string();
-        if (pid.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        std::ifstream stat(entry.path() / "stat");
-        std::string id, comm, state;
-        pid_t parent = 0;
-        if (stat >> id >> comm >> state >> parent && parent == getpid() && comm == "(" + name + ")")
-            return static_cast<pid_t>(std::stol(pid));
-    }
-    return 0;
-}
-
 std::string workingDirectoryOf(pid_t pid) {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/" + std::to_string(pid) + "/cwd", error).string();
@@ -43,7 +30,7 @@ StartWatch watchWhile(const std::string& programName, const std::function<void()
     std::thread watcher([&] {
         pid_t seen = 0;
         for (int tries = 0; tries < 3000 && !seen; ++tries) {
-            seen = childNamed(programName);
+            seen = test_support::childNamed(programName);
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         if (!seen)

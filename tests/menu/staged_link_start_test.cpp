@@ -5,6 +5,7 @@
 #include "menu/core/menu_numbers.h"
 #include "menu/view/menu_program.h"
 #include "menu/view/subtest_window.h"
+#include "support/child_processes.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -25,21 +26,6 @@ namespace {
 constexpr int calculusSection = 2; // "Subtest III: Calculus; History of Mathematics"
 constexpr int calculusLink = 60;
 
-// The id of a running child of this process with the given name, or 0.
-pid_t childNamed(const std::string& name) {
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        const std::string pid = entry.path().filename().string();
-        if (pid.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        std::ifstream stat(entry.path() / "stat");
-        std::string id, comm, state;
-        pid_t parent = 0;
-        if (stat >> id >> comm >> state >> parent && parent == getpid() && comm == "(" + name + ")")
-            return static_cast<pid_t>(std::stol(pid));
-    }
-    return 0;
-}
-
 } // namespace
 
 TEST(StagedLinks, CalculusStartsTheStagedLessonProgramInTheInstallationFolderAndWaits) {
@@ -59,7 +45,7 @@ TEST(StagedLinks, CalculusStartsTheStagedLessonProgramInTheInstallationFolderAnd
     bool waitedWhileRunning = false;
     std::thread watcher([&] {
         for (int tries = 0; tries < 3000 && !seen; ++tries) {
-            seen = childNamed("fluxions");
+            seen = test_support::childNamed("fluxions");
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         if (!seen)

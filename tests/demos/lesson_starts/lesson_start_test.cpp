@@ -4,6 +4,7 @@
 // from LESSON_STARTS ("PAGE PROGRAM PAGE PROGRAM ..."), set by add_lesson_start_test.
 #include "engine/core/catalogue.h"
 #include "platform/qt/program_start.h"
+#include "support/child_processes.h"
 
 #include <QDir>
 
@@ -23,21 +24,6 @@
 const engine::Catalogue& lessonCatalogue();
 
 namespace {
-
-// The id of a running child of this process with the given name, or 0.
-pid_t childNamed(const std::string& name) {
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        const std::string pid = entry.path().filename().string();
-        if (pid.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        std::ifstream stat(entry.path() / "stat");
-        std::string id, comm, state;
-        pid_t parent = 0;
-        if (stat >> id >> comm >> state >> parent && parent == getpid() && comm == "(" + name + ")")
-            return static_cast<pid_t>(std::stol(pid));
-    }
-    return 0;
-}
 
 struct Start {
     int page;
@@ -74,7 +60,7 @@ TEST_P(LessonStart, PageStartsTheStagedProgramFromTheInstallationFolderAndWaits)
     bool waitedWhileRunning = false;
     std::thread watcher([&] {
         for (int tries = 0; tries < 3000 && !seen; ++tries) {
-            seen = childNamed(start.program);
+            seen = test_support::childNamed(start.program);
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         if (!seen)
