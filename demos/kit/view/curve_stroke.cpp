@@ -27,7 +27,7 @@ void drawPiece(QPainter& painter, const QPainterPath& piece, const QPen& pen, do
 
 void strokeCurve(QPainter& painter, const QPainterPath& curve) {
     if (curve.elementCount() <= 2 * segmentsPerPiece) {
-        painter.drawPath(curve);
+        painter.strokePath(curve, painter.pen()); // a stroke, whatever the brush
         return;
     }
     painter.save();
