@@ -26,7 +26,7 @@ package_packages=(dpkg-dev lintian desktop-file-utils appstream)
 install_missing() {
     local missing=()
     for p in "${packages[@]}" "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+        [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing+=("$p")
     done
     if ((${#missing[@]})); then
         local sudo=""

@@ -11,9 +11,13 @@ out="$3"
 rm -rf "$out"
 mkdir -p "$out"/{picture_fuzz,chm_fuzz,sitemap_fuzz,catalogue_fuzz,study_time_fuzz,saved_place_fuzz}
 
+# The first N lines of the input. Unlike head, it reads its input to the end: under pipefail
+# a writer that head has left behind would die of SIGPIPE and fail the whole script.
+first() { sed -n "1,$1p"; }
+
 # The twelve smallest pictures of each kind; bigger ones add time, not new paths.
 smallest() {
-    find "$stage" -type f -iname "*.$1" -printf '%s %p\n' | sort -n | head -12 | cut -d' ' -f2-
+    find "$stage" -type f -iname "*.$1" -printf '%s %p\n' | sort -n | first 12 | cut -d' ' -f2-
 }
 for kind in bmp ico jpg; do
     smallest "$kind" | while IFS= read -r file; do cp "$file" "$out/picture_fuzz/"; done
@@ -44,7 +48,7 @@ icon_of() {
         head -c "$mask" /dev/zero
     } >"$out/picture_fuzz/$(basename "$bmp" .bmp).ico"
 }
-smallest bmp | head -4 | while IFS= read -r file; do icon_of "$file"; done
+smallest bmp | first 4 | while IFS= read -r file; do icon_of "$file"; done
 
 find "$stage" -maxdepth 2 -type f -iname '*.chm' -exec cp {} "$out/chm_fuzz/" \;
 cp "$source"/content/help/*.hhc "$source"/content/help/*.hhk "$out/sitemap_fuzz/"
