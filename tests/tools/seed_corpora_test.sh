@@ -6,6 +6,12 @@
 set -euo pipefail
 
 source_folder="$1"
+
+fail() {
+    echo "seed_corpora_test: $*" >&2
+    exit 1
+}
+
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 stage="$work/An Installation Folder With A Long Name/pictures of the lessons"
@@ -21,15 +27,11 @@ bitmap() {
 }
 long="a picture of a lesson with a name long enough to fill the sorted list of pictures quickly"
 for ((i = 1; i <= 1000; i++)); do
-    bitmap >"$stage/$long $i.bmp" # printf is built in: no process a picture
+    bitmap >"$stage/$long $i.bmp" # printf is built in: no new process for each picture
 done
 
 bash "$source_folder/tests/fuzz/seed_corpora.sh" "$work" "$source_folder" "$work/seeds"
 
-fail() {
-    echo "seed_corpora_test: $*" >&2
-    exit 1
-}
 bitmaps=$(find "$work/seeds/picture_fuzz" -name '*.bmp' | wc -l)
 icons=$(find "$work/seeds/picture_fuzz" -name '*.ico' | wc -l)
 [ "$bitmaps" -eq 12 ] || fail "$bitmaps bitmaps in the picture seeds, expected the 12 smallest"
