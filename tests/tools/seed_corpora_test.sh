@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the fuzz seed corpora from an installation folder holding thousands of bitmaps, enough
+# Builds the fuzz seed corpora from an installation folder holding a thousand bitmaps, enough
 # that the sorted list of them overflows a pipe: the script must still take the twelve smallest
 # and end with status 0 (a reader that stops early must not leave a writer to die of SIGPIPE).
 #   seed_corpora_test.sh SOURCE_FOLDER
